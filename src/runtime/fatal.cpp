@@ -1,0 +1,34 @@
+#include "runtime/fatal.h"
+
+#include "runtime/runtime_state.h"
+#include "runtime/runtime_texts.h"
+
+namespace lizhi::rt {
+
+namespace {
+FatalHandler g_handler = nullptr;
+}
+
+void SetFatalHandler(FatalHandler handler) { g_handler = handler; }
+
+std::string ComposeFatalText(const char* message, int32_t code) {
+  std::string box = std::string(text::kFatalHead) + "\r\n\r\n";
+  if (code != 0) box += text::kFatalCode + std::to_string(code) + "\r\n\r\n";
+  if (message && *message) {
+    box += text::kFatalMessage;
+    box += message;
+    box += "\r\n";
+  }
+  return box;
+}
+
+void FatalRuntimeError(const char* message, int32_t code) {
+  RuntimeState& state = Runtime();
+  ++state.suppressionCount;  // nothing is dispatched while the box is open
+  state.exitRoutine = nullptr;
+  std::string box = ComposeFatalText(message, code);
+  if (g_handler) g_handler(box);
+  ShowFatalAndExit(box);
+}
+
+}  // namespace lizhi::rt

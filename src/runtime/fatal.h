@@ -1,0 +1,23 @@
+// The runtime's one way of stopping on an unrecoverable fault: a message box with
+// the fault, then the end of the process with exit code -1. The registered exit
+// routine does not run after it.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace lizhi::rt {
+
+[[noreturn]] void FatalRuntimeError(const char* message, int32_t code = 0);
+
+// the fatal text with the code and the message, as the box shows it.
+std::string ComposeFatalText(const char* message, int32_t code);
+
+// Shows the composed text and ends the process (the platform part).
+[[noreturn]] void ShowFatalAndExit(const std::string& text);
+
+// Native tests replace the platform part to observe fatal errors without
+// ending the test process. The handler must not return.
+using FatalHandler = void (*)(const std::string& text);
+void SetFatalHandler(FatalHandler handler);
+
+}  // namespace lizhi::rt

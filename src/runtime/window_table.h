@@ -1,0 +1,62 @@
+// The frame's table of windows read from the template: each window's records
+// (mutable, since menu flags change at run time), its live window and the unit
+// objects built for it. Also the dispatch of unit events to the application's
+// handlers.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "runtime/template/window_template.h"
+#include "runtime/unit_host.h"
+#include "runtime/unit_type.h"
+
+namespace lizhi::rt {
+
+struct LiveUnit {
+  uint32_t unitId = 0;
+  const UnitType* type = nullptr;
+  void* object = nullptr;  // from the type's Create entry; null once destroyed
+};
+
+struct WindowEntry {
+  WindowRecord record;
+  void* window = nullptr;  // the live HWND, or null
+  std::vector<LiveUnit> units;
+  bool shownOnce = false;  // a hidden-created window's first showing is special
+  int32_t windowState = 0;
+  int32_t alwaysOnTop = 0;
+
+  LiveUnit* FindLive(uint32_t unitId);
+};
+
+class WindowTable {
+ public:
+  // Replaces the table with the windows of a template.
+  void Reset(const WindowTemplate& tmpl);
+  WindowEntry* Find(uint32_t windowId);
+  std::vector<WindowEntry>& entries() { return entries_; }
+
+ private:
+  std::vector<WindowEntry> entries_;
+};
+
+WindowTable& Windows();
+
+// Reads the template bytes into the window table; false when they are damaged.
+bool LoadTemplate(const uint8_t* bytes, size_t size);
+
+// Application handlers: the template's handler numbers index this table.
+// A handler returns true when it produced a result.
+using EventHandler = bool (*)(const EventRecord& event, int32_t& result);
+void SetEventHandlers(std::span<const EventHandler> handlers);
+EventHandler HandlerAt(int32_t handlerNumber);
+
+// Whether units of a type fire events.
+bool TypeFiresEvents(uint32_t typeId);
+
+// Dispatches an event to its handler (code 2008); 1 when a handler ran.
+int32_t DispatchEvent(EventRecord& event);
+
+}  // namespace lizhi::rt
