@@ -2,6 +2,7 @@
 // commands: the window table, unit properties, the message loop and the end of
 // the program.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 #include "runtime/runtime_state.h"
@@ -14,9 +15,17 @@ constexpr uint32_t kWindowUnitId = 0x06010000;  // a window's own record
 constexpr uint32_t kMenuCommandBase = 20000;
 constexpr uint32_t kEndRequestMessage = 0x83E7;  // wParam = exit code
 
+// What the build hands the frame: the run mode and the stored window template.
+struct ProgramInfo {
+  int32_t runMode = 3;
+  const uint8_t* windowTemplate = nullptr;
+  size_t windowTemplateSize = 0;
+};
+
 // Start-up: heap, OLE, program directory as current directory, message window,
-// DllCommand table, window template. Runs once.
-void InitialiseRuntime();
+// DllCommand table, window template (fatal "载入窗口模板数据段出错!" when it
+// cannot be read). Runs once.
+void InitialiseRuntime(const ProgramInfo& info);
 void RegisterExitRoutine(ExitRoutine routine);
 // Builds a window from the template (fatal "载入启动窗口失败" when it cannot).
 void LoadWindow(uint32_t windowId);
@@ -37,6 +46,13 @@ void WriteUnitProperty(uint32_t windowId, uint32_t unitId, int32_t index, const 
 void* UnitWindowHandle(uint32_t windowId, uint32_t unitId);
 // The unit object created by its type's Create entry, or null.
 void* UnitObject(uint32_t windowId, uint32_t unitId);
+
+// Routines called while the program is idle, for as long as their window lives.
+using IdleRoutine = void (*)(intptr_t argument);
+void AddIdleCallback(void* window, IdleRoutine routine, intptr_t argument);
+
+// The hidden tool window that receives the runtime's own messages (end requests).
+void* RuntimeMessageWindow();
 
 // Pops up the template menu `menuUnitId` of the window at the cursor.
 void PopupTemplateMenu(uint32_t windowId, uint32_t menuUnitId);

@@ -1,0 +1,15 @@
+// The application core's entry: its state, its exit routine and the handler
+// table the window template binds events to.
+#pragma once
+#include <span>
+
+#include "runtime/window_table.h"
+
+namespace lizhi::app {
+
+// Creates the core state and registers the exit routine with the runtime.
+void StartCore();
+// The handlers, indexed by HandlerId.
+std::span<const rt::EventHandler> Handlers();
+
+}  // namespace lizhi::app

@@ -1,0 +1,15 @@
+#include <windows.h>
+
+#include "runtime/fatal.h"
+#include "runtime/runtime_state.h"
+#include "runtime/runtime_texts.h"
+
+namespace lizhi::rt {
+
+void ShowFatalAndExit(const std::string& box) {
+  MessageBoxA(nullptr, box.c_str(), text::kFatalCaption, MB_ICONERROR);
+  if (Runtime().runMode == 2) DebugBreak();
+  ExitProcess(static_cast<UINT>(-1));
+}
+
+}  // namespace lizhi::rt

@@ -1,0 +1,259 @@
+#include "runtime/frame_windows_win.h"
+
+#include "runtime/frame.h"
+#include "runtime/menu_model.h"
+#include "runtime/units/core_blocks.h"
+#include "runtime/unit_host.h"
+#include "runtime/win_handles.h"
+
+namespace lizhi::rt {
+
+namespace {
+
+constexpr char kWindowClass[] = "LizhiWindow";
+constexpr uint32_t kOwnerDrawMenus = 1u << 3;
+constexpr UINT kReflectedClick = WM_APP;  // tells a button unit it was clicked
+
+WindowEntry* EntryOf(HWND window) {
+  for (WindowEntry& e : Windows().entries()) {
+    if (e.window == window) return &e;
+  }
+  return nullptr;
+}
+
+COLORREF Background(const WindowEntry& entry) {
+  auto block = DecodeWindowBlock(entry.record.units[0].body.ownBlock);
+  uint32_t colour = block ? block->background : 0xFF000000;
+  return colour == 0xFF000000 ? GetSysColor(COLOR_BTNFACE) : static_cast<COLORREF>(colour);
+}
+
+void OnCommand(WindowEntry& entry, WPARAM wParam, LPARAM lParam) {
+  const UINT id = LOWORD(wParam);
+  if (lParam) {  // a control's notification
+    if (HIWORD(wParam) == BN_CLICKED) SendMessageA(reinterpret_cast<HWND>(lParam), kReflectedClick, 0, 0);
+    return;
+  }
+  auto position = MenuRecordForCommand(entry.record, id);
+  if (!position) return;
+  const UnitRecord* item = entry.record.MenuRecord(*position);
+  if (item) FireUnitEvent(entry.record.windowId, item->unitId, 0);
+}
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  WindowEntry* entry = EntryOf(window);
+  if (!entry) return DefWindowProcA(window, message, wParam, lParam);
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(*entry, wParam, lParam);
+      return 0;
+    case WM_ERASEBKGND: {
+      RECT r;
+      GetClientRect(window, &r);
+      win::GdiObject brush(CreateSolidBrush(Background(*entry)));
+      FillRect(reinterpret_cast<HDC>(wParam), &r, static_cast<HBRUSH>(brush.get()));
+      return 1;
+    }
+    case WM_CTLCOLORSTATIC: {
+      // Labels are drawn on the window's own background.
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      SetBkMode(dc, TRANSPARENT);
+      static win::GdiObject brush;
+      brush.reset(CreateSolidBrush(Background(*entry)));
+      return reinterpret_cast<LRESULT>(brush.get());
+    }
+    case WM_SETFOCUS:
+      FireUnitEvent(entry->record.windowId, kWindowUnitId, -7);
+      return 0;
+    case WM_KILLFOCUS:
+      FireUnitEvent(entry->record.windowId, kWindowUnitId, -8);
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) EndProgram(0);
+      return 0;
+    case WM_CLOSE:
+      // Closing the start-up window ends the program, as the end command does.
+      EndProgram(0);
+    case WM_DESTROY:
+      if (HMENU bar = GetMenu(window)) {
+        SetMenu(window, nullptr);
+        DestroyMenu(bar);
+      }
+      return 0;
+    case WM_NCDESTROY:
+      entry->window = nullptr;
+      entry->units.clear();
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+void RegisterWindowClass() {
+  static bool registered = false;
+  if (registered) return;
+  WNDCLASSA wc{};
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = &WindowProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.lpszClassName = kWindowClass;
+  registered = RegisterClassA(&wc) != 0;
+}
+
+void AppendEntries(HMENU menu, const std::vector<MenuEntry>& entries) {
+  for (const MenuEntry& e : entries) {
+    UINT flags = e.ownerDraw ? MF_OWNERDRAW : MF_STRING;
+    if (e.checked) flags |= MF_CHECKED;
+    if (e.grayed) flags |= MF_GRAYED;
+    switch (e.kind) {
+      case MenuEntry::Kind::Separator:
+        AppendMenuA(menu, MF_SEPARATOR, e.id, nullptr);
+        break;
+      case MenuEntry::Kind::Popup: {
+        HMENU sub = CreatePopupMenu();
+        AppendEntries(sub, e.children);
+        AppendMenuA(menu, flags | MF_POPUP, reinterpret_cast<UINT_PTR>(sub), e.caption.c_str());
+        break;
+      }
+      case MenuEntry::Kind::String:
+        AppendMenuA(menu, flags, e.id, e.caption.c_str());
+        break;
+    }
+  }
+}
+
+}  // namespace
+
+HMENU CreateMenuFromEntries(const std::vector<MenuEntry>& entries, bool popup) {
+  HMENU menu = popup ? CreatePopupMenu() : CreateMenu();
+  if (menu) AppendEntries(menu, entries);
+  return menu;
+}
+
+void RebuildMenuBar(WindowEntry& entry) {
+  HWND window = static_cast<HWND>(entry.window);
+  if (!window) return;
+  const bool ownerDraw = (entry.record.units[0].body.stateFlags & kOwnerDrawMenus) != 0;
+  std::vector<MenuEntry> bar = BuildMenuBar(entry.record, ownerDraw);
+  HMENU old = GetMenu(window);
+  SetMenu(window, bar.empty() ? nullptr : CreateMenuFromEntries(bar, false));
+  if (old) DestroyMenu(old);
+  DrawMenuBar(window);
+}
+
+HWND CreateTemplateWindow(WindowEntry& entry) {
+  RegisterWindowClass();
+  const UnitRecord& self = entry.record.units[0];
+  auto block = DecodeWindowBlock(self.body.ownBlock);
+  if (!block) return nullptr;
+  entry.windowState = block->windowState;
+  entry.alwaysOnTop = block->alwaysOnTop;
+  entry.shownOnce = false;
+  DWORD style = WS_CLIPCHILDREN;
+  DWORD exStyle = 0;
+  if (block->borderStyle == 0) {
+    style |= WS_POPUP;
+    exStyle |= WS_EX_TOOLWINDOW;  // no border, no caption, no taskbar button
+  } else {
+    style |= WS_OVERLAPPEDWINDOW;
+  }
+  HWND window = CreateWindowExA(exStyle, kWindowClass, block->caption.c_str(), style, self.body.left,
+                                self.body.top, self.body.width, self.body.height, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+  if (!window) return nullptr;
+  entry.window = window;
+  entry.units.clear();
+  RebuildMenuBar(entry);
+  if (entry.alwaysOnTop) ApplyAlwaysOnTop(entry);
+  return window;
+}
+
+void ShowTemplateWindow(WindowEntry& entry) {
+  HWND window = static_cast<HWND>(entry.window);
+  if (!window) return;
+  if (!entry.shownOnce && Runtime().runMode != 0) {
+    entry.shownOnce = true;
+    if (entry.windowState == 3) {
+      ApplyWindowState(entry);
+      ShowWindow(window, SW_SHOW);
+    } else {
+      ShowWindow(window, entry.windowState == 2 ? SW_SHOWMINIMIZED : SW_SHOW);
+    }
+    return;
+  }
+  entry.shownOnce = true;
+  ShowWindow(window, SW_SHOW);
+}
+
+void ApplyWindowState(WindowEntry& entry) {
+  HWND window = static_cast<HWND>(entry.window);
+  if (!window) return;
+  const int screenW = GetSystemMetrics(SM_CXSCREEN);
+  const int screenH = GetSystemMetrics(SM_CYSCREEN);
+  const bool thickFrame = (GetWindowLongA(window, GWL_STYLE) & WS_THICKFRAME) != 0;
+  switch (entry.windowState) {
+    case 0:
+      ShowWindow(window, SW_SHOWNORMAL);
+      break;
+    case 1: {
+      if (IsIconic(window) || IsZoomed(window)) ShowWindow(window, SW_RESTORE);
+      RECT r;
+      GetWindowRect(window, &r);
+      const int x = (screenW - (r.right - r.left)) / 2;
+      const int y = (screenH - (r.bottom - r.top)) / 2;
+      if (r.left != x || r.top != y) SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+      break;
+    }
+    case 2:
+      ShowWindow(window, SW_MINIMIZE);
+      break;
+    case 3:
+      if (thickFrame) {
+        ShowWindow(window, SW_MAXIMIZE);
+      } else {
+        if (IsIconic(window) || IsZoomed(window)) ShowWindow(window, SW_RESTORE);
+        MoveWindow(window, 0, 0, screenW, screenH, TRUE);
+        ShowWindow(window, SW_SHOW);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void ApplyAlwaysOnTop(WindowEntry& entry) {
+  HWND window = static_cast<HWND>(entry.window);
+  if (!window) return;
+  const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  SetWindowPos(window, entry.alwaysOnTop == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+  if (entry.alwaysOnTop == 1) return;
+  for (WindowEntry& other : Windows().entries()) {
+    if (&other != &entry && other.window && other.alwaysOnTop == 1) {
+      SetWindowPos(static_cast<HWND>(other.window), HWND_TOPMOST, 0, 0, 0, 0, flags);
+    }
+  }
+}
+
+void PopupTemplateMenu(uint32_t windowId, uint32_t menuUnitId) {
+  WindowEntry* entry = Windows().Find(windowId);
+  if (!entry || !entry->window) return;
+  HWND window = static_cast<HWND>(entry->window);
+  int position = entry->record.MenuPosition(menuUnitId);
+  if (position < 0) return;
+  const bool ownerDraw = (entry->record.units[0].body.stateFlags & kOwnerDrawMenus) != 0;
+  auto entries = BuildPopupMenu(entry->record, static_cast<size_t>(position), ownerDraw);
+  if (!entries) return;
+  win::Menu menu(CreateMenuFromEntries(*entries, true));
+  if (!menu) return;
+  POINT cursor;
+  GetCursorPos(&cursor);
+  // The menu closes properly on a click elsewhere only when its owner is the
+  // foreground window, and only after a message reaches the owner afterwards.
+  SetForegroundWindow(window);
+  TrackPopupMenu(menu.get(), TPM_RIGHTALIGN, cursor.x - 5, cursor.y - 5, 0, window, nullptr);
+  PostMessageA(window, WM_NULL, 0, 0);
+}
+
+}  // namespace lizhi::rt
