@@ -1,0 +1,71 @@
+// Plays a list of files one after another, a number of times or without end.
+// The caller's thread only starts, pauses, queries and removes; a command
+// thread of the player's own moves on to the next file when a pipeline ends.
+#pragma once
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "runtime/music/music_thread.h"
+#include "runtime/music/name_list.h"
+#include "runtime/music/playback_pipeline.h"
+#include "runtime/music/player_event.h"
+#include "runtime/music/stage_base.h"
+
+namespace lizhi::music {
+
+class MusicPlayer final : public EventSink {
+ public:
+  enum class State : int32_t { Paused = 1, Playing = 2, Stopped = 3 };
+
+  // Content keys longer than this make a start do nothing.
+  static constexpr size_t kMaxContentKeyBytes = 511;
+
+  // `names`: packed as NameList reads them. `repeatCount`: plays of the whole
+  // list, 0 (or below) without end.
+  MusicPlayer(const char* names, int32_t repeatCount);
+  // Removal: stops the pipeline, ends the command thread, frees the queue.
+  ~MusicPlayer();
+  MusicPlayer(const MusicPlayer&) = delete;
+  MusicPlayer& operator=(const MusicPlayer&) = delete;
+
+  // Starts (or resumes) the current file. `contentKey` may be null.
+  void Start(uintptr_t notifyWindow, const char* contentKey, double startPercent);
+  // Start with no notify window at position 0, keeping the key given before.
+  void Play();
+  void SetPaused(bool pause);
+  State state() const;
+
+  void Post(const PlayerEvent& event) override;
+
+ private:
+  // Both with opMutex_ held.
+  void StartCurrent(double startPercent);
+  void DestroyPipeline();
+
+  void CommandLoop();
+  void Handle(const PlayerEvent& event);
+
+  // One operation at a time: calls from the caller's thread and the command
+  // thread's handling of an event.
+  mutable std::mutex opMutex_;
+  NameList names_;
+  int32_t repeatCount_;
+  State state_ = State::Stopped;
+  bool listUsedUp_ = false;
+  uintptr_t notifyWindow_ = 0;
+  std::string contentKey_;
+  std::unique_ptr<PlaybackPipeline> pipeline_;
+  uint64_t nextSerial_ = 1;
+
+  std::mutex queueMutex_;
+  std::deque<PlayerEvent> queue_;
+  Semaphore commandSignal_{0};
+  bool quit_ = false;  // under queueMutex_
+  MusicThread commandThread_;
+};
+
+}  // namespace lizhi::music
