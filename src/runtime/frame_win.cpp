@@ -110,9 +110,7 @@ void InitialiseRuntime(const ProgramInfo& info) {
   RecordProgramPath();
   CreateMessageWindow();
   state.mainThreadId = GetCurrentThreadId();
-  if (!info.windowTemplate || !LoadTemplate(info.windowTemplate, info.windowTemplateSize)) {
-    FatalRuntimeError(text::kTemplateUnreadable);
-  }
+  LoadTemplateOrFail(info.windowTemplate, info.windowTemplateSize);
 }
 
 void RegisterExitRoutine(ExitRoutine routine) { Runtime().exitRoutine = routine; }

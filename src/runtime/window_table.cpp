@@ -59,6 +59,10 @@ bool LoadTemplate(const uint8_t* bytes, size_t size) {
   return true;
 }
 
+void LoadTemplateOrFail(const uint8_t* bytes, size_t size) {
+  if (!bytes || !LoadTemplate(bytes, size)) FatalRuntimeError(text::kTemplateUnreadable);
+}
+
 void SetEventHandlers(std::span<const EventHandler> handlers) { g_handlers = handlers; }
 
 // Relocation of a stored handler number: -1 (or anything outside the table)

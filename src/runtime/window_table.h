@@ -46,6 +46,8 @@ WindowTable& Windows();
 
 // Reads the template bytes into the window table; false when they are damaged.
 bool LoadTemplate(const uint8_t* bytes, size_t size);
+// As LoadTemplate, but damaged bytes are fatal ("载入窗口模板数据段出错!").
+void LoadTemplateOrFail(const uint8_t* bytes, size_t size);
 
 // Application handlers: the template's handler numbers index this table.
 // A handler returns true when it produced a result.
