@@ -31,9 +31,18 @@ class Decoder {
 
   // input: at least one whole frame starting at a sync. pcmOut: room for
   // kMaxPcmBytesPerFrame. PCM is interleaved int16 little-endian with the
-  // channel count given by channels() (a frame whose own channel count differs
-  // is converted: mono duplicated, stereo's first channel taken).
+  // channel count given by channels(): a frame whose own channel count differs
+  // is converted (mono duplicated, stereo's first channel taken), unless
+  // SetFollowFrameChannels(true) was called. A frame with another sample rate
+  // does not decode (the caller initialises again). A frame whose data is
+  // damaged decodes as silence.
   Result DecodeFrame(const uint8_t* input, size_t size, uint8_t* pcmOut);
+
+  // With `on`, each frame's PCM keeps the frame's own channel count
+  // (lastFrameChannels()), as the ISO reference decoder writes it; for tools
+  // and tests. Off by default.
+  void SetFollowFrameChannels(bool on) { followFrameChannels_ = on; }
+  int lastFrameChannels() const { return lastFrameChannels_; }
 
   // Forget the bit reservoir and the filter histories (after a seek).
   void Reset();
@@ -41,6 +50,8 @@ class Decoder {
  private:
   int channels_ = 0;
   int sampleRate_ = 0;
+  bool followFrameChannels_ = false;
+  int lastFrameChannels_ = 0;
   DecoderState state_{};
 };
 

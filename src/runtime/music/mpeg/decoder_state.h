@@ -1,25 +1,19 @@
-// The decoder's whole fixed-size state (no heap): bit reservoir, overlap-add
-// buffers of the layer III IMDCT and the polyphase synthesis histories.
+// The decoder's whole fixed-size state (no heap): the layer III bit reservoir
+// and IMDCT overlap, the polyphase synthesis histories, and scratch space.
 #pragma once
-#include <cstddef>
-#include <cstdint>
+
+#include "runtime/music/mpeg/layer12.h"
+#include "runtime/music/mpeg/layer3.h"
+#include "runtime/music/mpeg/synthesis.h"
 
 namespace lizhi::mpeg {
 
-// Largest main_data_begin (9 bits) plus the largest frame payload.
-inline constexpr size_t kReservoirBytes = 511 + 2881 + 8;
-
-struct SynthesisState {
-  float v[2][2 * 512];  // per channel: the V vector, doubled so a window is contiguous
-  int offset[2];
-};
-
 struct DecoderState {
-  uint8_t reservoir[kReservoirBytes];
-  size_t reservoirBytes;
-  float overlap[2][32][18];  // IMDCT overlap-add (layer III)
-  SynthesisState synthesis;
-  bool haveHeader;
+  Layer3State layer3;
+  SynthesisChannel synthesis[2];
+  // Scratch of one frame.
+  Layer3Scratch layer3Scratch;
+  SubbandSamples subbands;
 };
 
 }  // namespace lizhi::mpeg

@@ -10,9 +10,10 @@ uint32_t ReadBigEndian32(const uint8_t* p) {
          (static_cast<uint32_t>(p[2]) << 8) | static_cast<uint32_t>(p[3]);
 }
 
-bool Agrees(const FrameHeader& a, const FrameHeader& b) {
-  return a.version == b.version && a.layer == b.layer && a.sampleRate == b.sampleRate &&
-         a.channelMode == b.channelMode;
+bool Agrees(const FrameHeader& a, const FrameHeader& b, const StreamSearchOptions& options) {
+  const bool channels =
+      options.matchChannelCountOnly ? a.channels() == b.channels() : a.channelMode == b.channelMode;
+  return a.version == b.version && a.layer == b.layer && a.sampleRate == b.sampleRate && channels;
 }
 
 bool LayerAllowed(const FrameHeader& h, const StreamSearchOptions& options) {
@@ -39,7 +40,7 @@ bool ThreeFramesAgree(const uint8_t* data, size_t limit, size_t at, const FrameH
     if (next == limit) return true;
     if (next + kFrameHeaderBytes > limit) return false;
     FrameHeader h;
-    if (!ParseFrameHeader(data + next, limit - next, h) || !LayerAllowed(h, options) || !Agrees(first, h) ||
+    if (!ParseFrameHeader(data + next, limit - next, h) || !LayerAllowed(h, options) || !Agrees(first, h, options) ||
         static_cast<size_t>(h.frameBytes) > kMaxCheckedFrameBytes) {
       return false;
     }

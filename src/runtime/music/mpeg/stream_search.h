@@ -26,6 +26,10 @@ struct XingInfo {
 
 struct StreamSearchOptions {
   bool allowLayer1 = false;  // the player keeps layer II/III only; mp3dec allows layer I
+  // Headers agree in channel mode (the player's rule) or, when set, only in
+  // the channel count: streams may switch between stereo and joint stereo
+  // from frame to frame (as the ISO layer I and II compliance streams do).
+  bool matchChannelCountOnly = false;
 };
 
 // Offset of the next 0xFF followed by a byte whose high nibble is 0xF or 0xE,

@@ -27,6 +27,16 @@ size_t Id3v2SkipBytes(const uint8_t* data, size_t size) {
   return skip;
 }
 
+size_t Id3v2TagBytes(const uint8_t* data, size_t size) {
+  constexpr size_t kHeaderBytes = 10;
+  if (data == nullptr || size < kHeaderBytes) return 0;
+  if (data[0] != 'I' || data[1] != 'D' || data[2] != '3' || data[3] == 0xFF || data[4] == 0xFF) return 0;
+  if (((data[6] | data[7] | data[8] | data[9]) & 0x80) != 0) return 0;  // not a syncsafe size
+  size_t bytes = kHeaderBytes + SyncsafeSize(data + 6);
+  if (data[3] >= 4 && (data[5] & 0x10) != 0) bytes += kHeaderBytes;  // footer
+  return bytes;
+}
+
 bool HasId3v1Tail(const uint8_t* data, size_t size) {
   if (data == nullptr || size < kId3v1Bytes) return false;
   const uint8_t* tail = data + size - kId3v1Bytes;

@@ -1,0 +1,107 @@
+#include "runtime/music/mpeg/synthesis.h"
+
+#include <array>
+#include <cmath>
+
+#include "runtime/music/mpeg/constexpr_math.h"
+#include "runtime/music/mpeg/synthesis_window.h"
+
+namespace lizhi::mpeg {
+namespace {
+
+// 1 / (2 cos(pi (2k + 1) / (2N))) for Lee's split of an N-point DCT-II.
+template <int N>
+constexpr std::array<float, N / 2> MakeLeeScale() {
+  std::array<float, N / 2> t{};
+  for (int k = 0; k < N / 2; ++k) t[k] = static_cast<float>(0.5 / cmath::Cos(cmath::kPi * (2 * k + 1) / (2.0 * N)));
+  return t;
+}
+
+template <int N>
+inline constexpr auto kLeeScale = MakeLeeScale<N>();
+
+// out[i] = sum_k in[k] cos(pi (2k + 1) i / (2N)) by B. G. Lee's recursive split.
+template <int N>
+inline void Dct2(const float* in, float* out) {
+  if constexpr (N == 1) {
+    out[0] = in[0];
+  } else {
+    constexpr int H = N / 2;
+    float sum[H];
+    float diff[H];
+    for (int k = 0; k < H; ++k) {
+      sum[k] = in[k] + in[N - 1 - k];
+      diff[k] = (in[k] - in[N - 1 - k]) * kLeeScale<N>[k];
+    }
+    float even[H];
+    float odd[H];
+    Dct2<H>(sum, even);
+    Dct2<H>(diff, odd);
+    for (int m = 0; m < H - 1; ++m) {
+      out[2 * m] = even[m];
+      out[2 * m + 1] = odd[m] + odd[m + 1];
+    }
+    out[N - 2] = even[H - 1];
+    out[N - 1] = odd[H - 1];
+  }
+}
+
+// The window arranged for the loop below, in PCM units: D / 65536 * 32768.
+// kWindow[i][j] = D[64 i + j], with D[n] = h[n] (-1)^floor(n / 64) from the
+// symmetric prototype h of synthesis_window.h.
+constexpr std::array<std::array<float, 64>, 8> MakeWindow() {
+  std::array<std::array<float, 64>, 8> w{};
+  for (int n = 0; n < 512; ++n) {
+    const int32_t h = kSynthesisPrototype65536[n <= 256 ? n : 512 - n];
+    const int32_t d = (n / 64) % 2 == 0 ? h : -h;
+    w[n / 64][n % 64] = static_cast<float>(d) * 0.5f;
+  }
+  return w;
+}
+
+constexpr auto kWindow = MakeWindow();
+
+inline int16_t ToPcm(float x) {
+  const long v = std::lrint(x);
+  if (v > 32767) return 32767;
+  if (v < -32768) return -32768;
+  return static_cast<int16_t>(v);
+}
+
+inline void StoreLittleEndian(int16_t* at, int16_t value) {
+  auto* bytes = reinterpret_cast<uint8_t*>(at);
+  const auto u = static_cast<uint16_t>(value);
+  bytes[0] = static_cast<uint8_t>(u & 0xFF);
+  bytes[1] = static_cast<uint8_t>(u >> 8);
+}
+
+}  // namespace
+
+void Synthesize(SynthesisChannel& state, const float (*subbands)[32], int slots, int16_t* pcm, int stride) {
+  for (int t = 0; t < slots; ++t) {
+    float x[32];
+    Dct2<32>(subbands[t], x);
+    state.newest = (state.newest + 15) & 15;
+    float* v = state.v[state.newest];
+    // V[i] = sum_k cos((16 + i)(2k + 1) pi / 64) S[k], from the DCT-II X:
+    // V[0..15] = X[16..31], V[16] = 0, V[17..48] = -X[31..0], V[49..63] = -X[1..15].
+    for (int i = 0; i < 16; ++i) v[i] = x[16 + i];
+    v[16] = 0.0f;
+    for (int i = 17; i <= 48; ++i) v[i] = -x[48 - i];
+    for (int i = 49; i < 64; ++i) v[i] = -x[i - 48];
+
+    // out[j] = sum_{i<8} V(2i)[j] D[64i + j] + V(2i+1)[32 + j] D[64i + 32 + j],
+    // V(n) being the vector of n slots ago.
+    float acc[32] = {};
+    for (int i = 0; i < 8; ++i) {
+      const float* even = state.v[(state.newest + 2 * i) & 15];
+      const float* odd = state.v[(state.newest + 2 * i + 1) & 15] + 32;
+      const float* w = kWindow[i].data();
+      for (int j = 0; j < 32; ++j) acc[j] += even[j] * w[j] + odd[j] * w[32 + j];
+    }
+    int16_t* out = pcm + static_cast<ptrdiff_t>(32 * t) * stride;
+    for (int j = 0; j < 32; ++j) StoreLittleEndian(out + j * stride, ToPcm(acc[j]));
+  }
+}
+
+}  // namespace lizhi::mpeg

@@ -1,0 +1,20 @@
+// Polyphase synthesis filterbank (ISO/IEC 11172-3 2.4.3.2 and Annex A
+// Figure A.2): 32 subband samples in, 32 PCM samples out, per time slot.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+namespace lizhi::mpeg {
+
+// History of one channel: the last 16 V vectors (64 values each).
+struct SynthesisChannel {
+  float v[16][64];
+  int newest;  // slot of the most recent V vector
+};
+
+// Runs `slots` time slots of one channel: subbands[t][0..31] -> PCM samples
+// written as int16 little-endian to pcm + (32 t + j) * stride (stride in
+// samples, i.e. the channel count for interleaved output).
+void Synthesize(SynthesisChannel& state, const float (*subbands)[32], int slots, int16_t* pcm, int stride);
+
+}  // namespace lizhi::mpeg
