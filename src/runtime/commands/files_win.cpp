@@ -1,0 +1,68 @@
+#include <windows.h>
+
+#include "runtime/commands/files.h"
+#include "runtime/win_handles.h"
+
+namespace lizhi::rt {
+
+bool MakeDirectory(const char* path) { return CreateDirectoryA(path, nullptr) != 0; }
+
+bool FileExists(const char* path) {
+  WIN32_FIND_DATAA found;
+  win::FindHandle search(FindFirstFileA(path, &found));
+  return static_cast<bool>(search);
+}
+
+bool IsExistingFile(const char* path) {
+  DWORD attributes = GetFileAttributesA(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool ReadWholeFile(const char* path, size_t headerRoom, AllocationFailure onFailure, FileContents& out) {
+  out = FileContents{};
+  out.headerRoom = headerRoom;
+  win::Handle file(
+      CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  LARGE_INTEGER size;
+  if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0 ||
+      static_cast<uint64_t>(size.QuadPart) > kMaxFileBytes - headerRoom)
+    return false;
+  if (size.QuadPart == 0) return true;
+  size_t total = headerRoom + static_cast<size_t>(size.QuadPart);
+  void* block = onFailure == AllocationFailure::kFatal ? Allocate(total) : AllocatePlain(total);
+  if (!block) return false;
+  out.block.reset(static_cast<uint8_t*>(block));
+  size_t done = 0, wanted = static_cast<size_t>(size.QuadPart);
+  while (done < wanted) {
+    DWORD chunk = static_cast<DWORD>(std::min<size_t>(wanted - done, 1u << 24));
+    DWORD read = 0;
+    if (!ReadFile(file.get(), out.block.get() + headerRoom + done, chunk, &read, nullptr)) {
+      out = FileContents{};
+      return false;
+    }
+    if (read == 0) break;  // the file became shorter while we read it
+    done += read;
+  }
+  out.size = done;
+  if (done == 0) out.block.reset();
+  return true;
+}
+
+bool WriteWholeFile(const char* path, std::span<const std::span<const uint8_t>> pieces) {
+  if (!path || !*path) return false;
+  win::Handle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
+  for (auto piece : pieces) {
+    size_t done = 0;
+    while (done < piece.size()) {
+      DWORD chunk = static_cast<DWORD>(std::min<size_t>(piece.size() - done, 1u << 24));
+      DWORD written = 0;
+      if (!WriteFile(file.get(), piece.data() + done, chunk, &written, nullptr) || written == 0) return false;
+      done += written;
+    }
+  }
+  return CloseHandle(file.release()) != 0;
+}
+
+}  // namespace lizhi::rt

@@ -1,0 +1,17 @@
+#include "runtime/commands/frame_calls.h"
+#include "runtime/frame.h"
+#include "runtime/unit_host.h"
+
+namespace lizhi::rt {
+
+uintptr_t UnitWindowHandleOf(uint32_t windowId, uint32_t unitId) {
+  return reinterpret_cast<uintptr_t>(UnitWindowHandle(windowId, unitId));
+}
+
+void PopupUnitMenu(uint32_t windowId, uint32_t menuUnitId) { PopupTemplateMenu(windowId, menuUnitId); }
+
+void PumpPendingMessages() { ProcessPendingMessages(); }
+
+void RequestStopAllMusic() { UnitHostCallback(kHostStopMusic, 0, 0); }
+
+}  // namespace lizhi::rt
