@@ -1,30 +1,84 @@
 #include "app/core_win.h"
 
 #include <array>
+#include <memory>
 
+#include "app/display_cycle.h"
 #include "app/handler_ids.h"
+#include "app/lifecycle.h"
+#include "app/menu_commands.h"
+#include "app/runtime_host_win.h"
 #include "runtime/frame.h"
 
 namespace lizhi::app {
 
 namespace {
 
-int g_exitRoutineRuns = 0;
+std::unique_ptr<RuntimeHost> g_host;
+bool g_exited = false;
 
-void ExitRoutine() { ++g_exitRoutineRuns; }
+// Frees the lines and the current line; the runtime runs it once at the end.
+void ExitRoutine() {
+  if (g_exited || !g_host) return;
+  g_exited = true;
+  g_host->FreeLines();
+}
 
-bool Ignore(const rt::EventRecord&, int32_t&) { return false; }
+using Command = void (*)(CoreHost&);
 
-// Handlers not built yet do nothing.
+template <Command command>
+bool Run(const rt::EventRecord&, int32_t&) {
+  if (g_host) command(*g_host);
+  return false;
+}
+
+void Nothing(CoreHost&) {}
+void PopupMenu(CoreHost& host) { host.PopupTrayMenu(); }
+void Greet(CoreHost& host) { host.GreetAgent(); }
+
+struct Binding {
+  HandlerId id;
+  rt::EventHandler handler;
+};
+
+constexpr Binding kBindings[] = {
+    {kOnWindowCreated, &Run<OnWindowCreated>},
+    {kOnAgentClick, &Run<PopupMenu>},
+    {kOnAgentDblClick, &Run<Greet>},
+    {kOnFollowTick, &Run<OnFollowTick>},
+    {kOnTrayClick, &Run<PopupMenu>},
+    {kOnMenuTitleBar, &Run<ChooseTitleBar>},
+    {kOnMenuMouseFollow, &Run<ChooseMouseFollow>},
+    {kOnMenuBalloon, &Run<ChooseBalloon>},
+    {kOnMenuAgent, &Run<ChooseAgent>},
+    {kOnMenuRandom, &Run<ChooseRandom>},
+    {kOnMenuSequential, &Run<ChooseSequential>},
+    {kOnMenuInterval, &Run<AskInterval>},
+    {kOnMenuMusic, &Run<ChooseMusic>},
+    {kOnMenuFontSize, &Run<ChooseFontSize>},
+    {kOnMenuForeColour, &Run<Nothing>},
+    {kOnMenuLoadText, &Run<LoadTextFile>},
+    {kOnMenuEditText, &Run<EditTextFile>},
+    {kOnMenuAutoStart, &Run<ToggleAutoStart>},
+    {kOnMenuAbout, &Run<ShowAbout>},
+    {kOnMenuExit, &Run<ConfirmExit>},
+    {kOnDisplayTick, &Run<OnDisplayTick>},
+    {kOnTestButton, &Run<OnTestButton>},
+};
+static_assert(std::size(kBindings) == kHandlerCount);
+
 const std::array<rt::EventHandler, kHandlerCount> kHandlers = [] {
   std::array<rt::EventHandler, kHandlerCount> table{};
-  table.fill(&Ignore);
+  for (const Binding& b : kBindings) table[b.id] = b.handler;
   return table;
 }();
 
 }  // namespace
 
-void StartCore() { rt::RegisterExitRoutine(&ExitRoutine); }
+void StartCore() {
+  g_host = std::make_unique<RuntimeHost>();
+  rt::RegisterExitRoutine(&ExitRoutine);
+}
 
 std::span<const rt::EventHandler> Handlers() { return kHandlers; }
 

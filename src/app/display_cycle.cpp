@@ -1,0 +1,93 @@
+#include "app/display_cycle.h"
+
+#include <cmath>
+#include <string>
+
+#include "app/core_texts.h"
+#include "app/unit_props.h"
+#include "data/startup_window.h"
+#include "runtime/commands/conversions.h"
+#include "runtime/frame.h"
+
+namespace lizhi::app {
+
+namespace {
+
+constexpr uint32_t kWindow = rt::kWindowUnitId;
+
+void HideStrip(CoreHost& host) {
+  host.SetInt(kWindow, prop::kVisible, 0);
+  host.SetInt(kWindow, prop::kWidth, 0);
+}
+
+}  // namespace
+
+DisplayMode CheckedMode(CoreHost& host) {
+  if (host.IsChecked(data::kMenuMouseFollow)) return DisplayMode::kMouseFollow;
+  if (host.IsChecked(data::kMenuBalloon)) return DisplayMode::kBalloon;
+  if (host.IsChecked(data::kMenuAgent)) return DisplayMode::kAgent;
+  return DisplayMode::kTitleBar;
+}
+
+int32_t StripWidth(std::string_view line) {
+  size_t width = line.size() * prop::kPixelsPerByte;
+  return width > INT32_MAX ? INT32_MAX : static_cast<int32_t>(width);
+}
+
+int32_t IntervalMs(std::string_view seconds) {
+  double ms = std::trunc(rt::TextToNumber(seconds) * 1000.0);
+  if (!(ms > INT32_MIN)) return std::isnan(ms) ? 0 : INT32_MIN;
+  if (ms > INT32_MAX) return INT32_MAX;
+  return static_cast<int32_t>(ms);
+}
+
+void OnDisplayTick(CoreHost& host) {
+  switch (CheckedMode(host)) {
+    case DisplayMode::kMouseFollow: {
+      host.SetInt(kWindow, prop::kHeight, prop::kStripHeight);
+      std::string line = host.NextLine();
+      host.SetText(data::kLineLabel, prop::kCaption, line);
+      host.SetInt(kWindow, prop::kWidth, StripWidth(line));
+      break;
+    }
+    case DisplayMode::kBalloon: {
+      HideStrip(host);
+      std::string line = host.NextLine();
+      int32_t x = host.GetInt(data::kTrayIcon, prop::kIconScreenX);
+      int32_t y = host.GetInt(data::kTrayIcon, prop::kIconScreenY);
+      host.ShowTipAt(x, y, line);
+      break;
+    }
+    case DisplayMode::kAgent:
+      HideStrip(host);
+      host.SpeakLine(host.NextLine());
+      break;
+    case DisplayMode::kTitleBar: {
+      HideStrip(host);
+      std::string previous = host.CurrentLine();
+      std::string line = host.NextLine();
+      host.PresentAtActiveWindow(previous, line);
+      break;
+    }
+  }
+}
+
+void OnFollowTick(CoreHost& host) {
+  host.SetInt(kWindow, prop::kHeight, prop::kStripHeight);
+  host.SetInt(kWindow, prop::kAlwaysOnTop, 1);
+  CursorPoint cursor = host.Cursor();
+  host.SetInt(kWindow, prop::kLeft, cursor.x);
+  host.SetInt(kWindow, prop::kTop, cursor.y + prop::kCursorGap);
+  // Messages that arrive meanwhile (a tick, a menu command) run here.
+  host.PumpingDelay(10);
+  host.SetInt(kWindow, prop::kVisible, 1);
+}
+
+void UpdateTrayTip(CoreHost& host, std::string_view title) {
+  std::string tip(kTipPrefix);
+  tip += title;
+  tip += kTipSuffix;
+  host.SetText(data::kTrayIcon, prop::kTipText, tip);
+}
+
+}  // namespace lizhi::app

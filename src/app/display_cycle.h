@@ -1,0 +1,27 @@
+// The display cycle: each tick of the display timer shows the next line in the
+// place the checked mode item names; the follow timer keeps the mouse-follow
+// strip under the cursor.
+#pragma once
+#include <cstdint>
+#include <string_view>
+
+#include "app/core_host.h"
+#include "app/settings/settings.h"
+
+namespace lizhi::app {
+
+// The mode as the tray menu's check marks show it, first checked item wins in
+// the order mouse-follow, balloon, agent; none of them is the title bar.
+DisplayMode CheckedMode(CoreHost& host);
+
+void OnDisplayTick(CoreHost& host);
+void OnFollowTick(CoreHost& host);
+void UpdateTrayTip(CoreHost& host, std::string_view title);
+
+// Width of the mouse-follow strip for a line: 10 pixels per byte.
+int32_t StripWidth(std::string_view line);
+// A stored interval in seconds as timer milliseconds, truncated toward zero and
+// kept within 32 bits.
+int32_t IntervalMs(std::string_view seconds);
+
+}  // namespace lizhi::app
