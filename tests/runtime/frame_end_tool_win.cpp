@@ -10,6 +10,7 @@
 #include "data/startup_window.h"
 #include "runtime/fatal.h"
 #include "runtime/frame.h"
+#include "runtime/window_table.h"
 
 namespace {
 

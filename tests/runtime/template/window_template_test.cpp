@@ -50,7 +50,8 @@ TEST(WindowTemplate, StartupWindowSurvivesTheRoundTrip) {
 }
 
 TEST(WindowTemplate, StartupWindowHoldsThirtyUnitsInCreationOrder) {
-  const rt::WindowRecord& w = data::StartupTemplate().windows[0];
+  const rt::WindowTemplate tmpl = data::StartupTemplate();
+  const rt::WindowRecord& w = tmpl.windows[0];
   ASSERT_EQ(w.units.size(), 30u);
   EXPECT_EQ(w.MenuRecordCount(), 21u);
   EXPECT_EQ(w.units[0].unitId, rt::kWindowUnitId);
