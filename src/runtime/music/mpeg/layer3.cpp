@@ -17,10 +17,23 @@
 namespace lizhi::mpeg {
 namespace {
 
-// The IMDCT subbands and alias boundaries that can carry non-zero data.
-void HybridSynthesis(Layer3State& state, float* xr, const GranuleChannelInfo& g, int nonZeroLines, int ch,
+// Subbands that can hold non-zero lines, given that coded lines at and above
+// nonZeroLines are zero. Short bands are coded window after window, so their
+// lines land further up once reordered: count up to the end of the band.
+int SubbandsWithData(const BandLayout& layout, int rateIndex, int nonZeroLines) {
+  if (nonZeroLines <= 0) return 0;
+  if (layout.longCount == layout.count || nonZeroLines <= layout.start[layout.longCount]) {
+    return (nonZeroLines + 17) / 18;
+  }
+  int b = layout.count - 1;
+  while (b > layout.longCount && layout.start[b] >= nonZeroLines) --b;
+  const int frequencyEnd = kShortBandStart[rateIndex][layout.sfb[b] + 1];
+  return (frequencyEnd + 5) / 6;
+}
+
+// Alias reduction and IMDCT over the subbands that can carry data.
+void HybridSynthesis(Layer3State& state, float* xr, const GranuleChannelInfo& g, int subbandsWithData, int ch,
                      float (*out)[32]) {
-  const int subbandsWithData = (nonZeroLines + 17) / 18;
   int subbands = subbandsWithData;
   if (!IsShortGranule(g)) {
     ReduceAliases(xr, std::min(subbandsWithData, 31));
@@ -118,8 +131,9 @@ int DecodeLayer3(Layer3State& state, Layer3Scratch& scratch, const FrameHeader& 
         continue;
       }
       const GranuleChannelInfo& g = side.info[gr][ch];
+      const int subbands = SubbandsWithData(layouts[ch], rateIndex, nonZero[ch]);
       if (IsShortGranule(g)) ReorderShortBands(layouts[ch], rateIndex, xr);
-      HybridSynthesis(state, xr, g, nonZero[ch], ch, out[ch] + 18 * gr);
+      HybridSynthesis(state, xr, g, subbands, ch, out[ch] + 18 * gr);
     }
   }
 

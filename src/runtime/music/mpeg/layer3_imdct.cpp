@@ -116,11 +116,14 @@ void InverseMdct(const float xr[576], const GranuleChannelInfo& g, int subbands,
       continue;
     }
     float y[36];
-    if (shortBlocks && !(g.mixedBlock && sb < 2)) {
+    // The two lowest subbands of a granule with mixed_block_flag use the
+    // normal window, whatever the block type (start and stop blocks too, as
+    // the reference decoder does and the compliance stream l3-si_block tests).
+    const bool lowMixed = g.windowSwitching && g.mixedBlock && sb < 2;
+    if (shortBlocks && !lowMixed) {
       ShortBlock(xr + 18 * sb, y);
     } else {
-      // The long subbands of a mixed block use the normal window.
-      LongBlock(xr + 18 * sb, shortBlocks ? 0 : blockType, y);
+      LongBlock(xr + 18 * sb, lowMixed ? 0 : blockType, y);
     }
     for (int t = 0; t < 18; ++t) {
       const float v = y[t] + keep[t];

@@ -59,6 +59,7 @@ void ProcessStereo(const FrameHeader& h, const BandLayout& layout, const ScaleFa
       }
     }
   }
+
   const bool shortPartZero = topNonZeroShort[0] < 0 && topNonZeroShort[1] < 0 && topNonZeroShort[2] < 0;
   for (int b = 0; b < layout.count; ++b) {
     if (layout.window[b] < 0) {
@@ -68,8 +69,12 @@ void ProcessStereo(const FrameHeader& h, const BandLayout& layout, const ScaleFa
     }
   }
 
-  // Intensity position of every band; the top band of each kind (long band
-  // 21, short band 12) has no scale factor and repeats the band below it.
+  // Intensity position of every band. The top band of each kind (long band
+  // 21, short band 12 of each window) has no scale factor: it takes the
+  // position of the band below when that band is intensity coded too, and
+  // otherwise the position that shares the signal equally (MPEG-1 3, MPEG-2
+  // 0). This is what the reference decoder's output of the compliance streams
+  // l3-test45 and l3-test46 (MPEG-2) and l3-he_mode (MPEG-1) shows.
   for (int b = 0; b < layout.count; ++b) {
     int source = b;
     const bool topLong = layout.window[b] < 0 && layout.sfb[b] == 21;
@@ -79,9 +84,13 @@ void ProcessStereo(const FrameHeader& h, const BandLayout& layout, const ScaleFa
     const int from = layout.start[b];
     const int to = layout.start[b + 1];
     bool done = false;
-    if (inIntensity[b] && (source == b || inIntensity[source])) {
-      const int position = right.value[source];
-      const int illegal = right.illegalPosition[source];
+    if (inIntensity[b]) {
+      int position = right.value[source];
+      int illegal = right.illegalPosition[source];
+      if (source != b && !inIntensity[source]) {
+        position = mpeg1 ? 3 : 0;
+        illegal = -1;
+      }
       if (mpeg1 && position < 7) {
         const float kl = kIntensityLeft[position];
         const float kr = kIntensityRight[position];
