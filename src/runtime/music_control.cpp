@@ -1,16 +1,11 @@
 #include "runtime/music_control.h"
 
+#include "runtime/commands/music_commands.h"
+
 namespace lizhi::rt {
 
-uintptr_t& CurrentPlayer() {
-  static uintptr_t handle = 0;
-  return handle;
-}
-
-void StopAllMusic() {
-  // The player module removes the kept player; until it is linked in there is
-  // nothing to stop.
-  CurrentPlayer() = 0;
-}
+// The frame plays no MIDI or wave sounds of its own in this program, so the
+// kept player is all there is to stop.
+void StopAllMusic() { RemoveCurrentPlayer(); }
 
 }  // namespace lizhi::rt
