@@ -40,6 +40,8 @@ Decoder::Result Decoder::DecodeFrame(const uint8_t* input, size_t size, uint8_t*
     if (!ok) std::memset(subbands, 0, sizeof(subbands));
   }
 
+  if (slots == 0) return {frameBytes, 0};
+
   const int frameChannels = h.channels();
   const int outChannels = followFrameChannels_ ? frameChannels : channels_;
   lastFrameChannels_ = outChannels;

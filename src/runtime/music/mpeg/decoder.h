@@ -35,7 +35,8 @@ class Decoder {
   // is converted (mono duplicated, stereo's first channel taken), unless
   // SetFollowFrameChannels(true) was called. A frame with another sample rate
   // does not decode (the caller initialises again). A frame whose data is
-  // damaged decodes as silence.
+  // damaged decodes as silence. A layer III frame whose main data lies in
+  // frames before the first one decoded produces no PCM (pcmBytes 0).
   Result DecodeFrame(const uint8_t* input, size_t size, uint8_t* pcmOut);
 
   // With `on`, each frame's PCM keeps the frame's own channel count

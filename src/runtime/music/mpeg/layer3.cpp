@@ -45,6 +45,13 @@ void HybridSynthesis(Layer3State& state, float* xr, const GranuleChannelInfo& g,
   InverseMdct(xr, g, subbands, state.overlap[ch], out);
 }
 
+// Keeps the tail of the main data as the reservoir of the next frame.
+void KeepReservoir(Layer3State& state, size_t total) {
+  const size_t keep = std::min(total, kMaxReservoirBytes);
+  std::memmove(state.mainData, state.mainData + (total - keep), keep);
+  state.mainDataBytes = keep;
+}
+
 }  // namespace
 
 int DecodeLayer3(Layer3State& state, Layer3Scratch& scratch, const FrameHeader& h, const uint8_t* frame,
@@ -72,8 +79,13 @@ int DecodeLayer3(Layer3State& state, Layer3Scratch& scratch, const FrameHeader& 
   if (payloadBytes) std::memcpy(state.mainData + reservoir, payload, payloadBytes);
   const size_t total = reservoir + payloadBytes;
   std::memset(state.mainData + total, 0, kMainDataPaddingBytes);
-  // The first frames after a start or a seek may point into data never seen.
-  if (valid && static_cast<size_t>(side.mainDataBegin) > reservoir) valid = false;
+  // The first frames after a start or a seek may point into data never seen:
+  // they give no output at all (as the reference decoder does), and their
+  // main data only fills the reservoir.
+  if (valid && static_cast<size_t>(side.mainDataBegin) > reservoir) {
+    KeepReservoir(state, total);
+    return 0;
+  }
 
   const int rateIndex = Layer3RateIndex(h);
   size_t bit = valid ? (reservoir - static_cast<size_t>(side.mainDataBegin)) * 8 : 0;
@@ -137,10 +149,7 @@ int DecodeLayer3(Layer3State& state, Layer3Scratch& scratch, const FrameHeader& 
     }
   }
 
-  // Keep the tail as the reservoir of the next frame.
-  const size_t keep = std::min(total, kMaxReservoirBytes);
-  std::memmove(state.mainData, state.mainData + (total - keep), keep);
-  state.mainDataBytes = keep;
+  KeepReservoir(state, total);
   return slots;
 }
 

@@ -32,8 +32,10 @@ struct Layer3Scratch {
 
 // Decodes one layer III frame (frameBytes bytes from the sync) into
 // out[channel][time slot][subband]. Returns the time slots produced (36
-// MPEG-1, 18 MPEG-2/2.5); a damaged frame produces silence for its granules and
-// still feeds the bit reservoir.
+// MPEG-1, 18 MPEG-2/2.5), or 0 when the frame's main data begins before the
+// data the reservoir holds (the first frames after a start or a seek). A
+// damaged frame produces silence for its granules. Either way the frame's
+// main data goes into the bit reservoir.
 int DecodeLayer3(Layer3State& state, Layer3Scratch& scratch, const FrameHeader& h, const uint8_t* frame,
                  size_t frameBytes, SubbandSamples& out);
 
