@@ -1,0 +1,96 @@
+#include "app/display_cycle.h"
+
+#include <gtest/gtest.h>
+
+#include "app/core_texts.h"
+#include "app/unit_props.h"
+#include "data/startup_window.h"
+#include "fake_host.h"
+#include "runtime/frame.h"
+
+namespace lizhi::app {
+namespace {
+
+constexpr uint32_t kWindow = rt::kWindowUnitId;
+
+TEST(DisplayTick, MouseFollowSetsLabelAndStripTenPixelsPerByte) {
+  test::FakeHost host;
+  host.checked = {data::kMenuMouseFollow};
+  host.lines = {std::string(20, 'x')};  // ten Chinese characters are 20 bytes too
+  OnDisplayTick(host);
+  EXPECT_EQ(host.Int(kWindow, prop::kHeight), 24);
+  EXPECT_EQ(host.Int(kWindow, prop::kWidth), 200);
+  EXPECT_EQ(host.Text(data::kLineLabel, prop::kCaption), std::string(20, 'x'));
+  EXPECT_EQ(host.Int(kWindow, prop::kVisible), -999) << "visibility is the follow tick's";
+}
+
+TEST(DisplayTick, MouseFollowWinsOverOtherCheckedModes) {
+  test::FakeHost host;
+  host.checked = {data::kMenuBalloon, data::kMenuMouseFollow, data::kMenuAgent};
+  EXPECT_EQ(CheckedMode(host), DisplayMode::kMouseFollow);
+  host.checked = {data::kMenuAgent, data::kMenuBalloon};
+  EXPECT_EQ(CheckedMode(host), DisplayMode::kBalloon);
+  host.checked = {};
+  EXPECT_EQ(CheckedMode(host), DisplayMode::kTitleBar);
+}
+
+TEST(DisplayTick, BalloonShowsTipAtTrayIconAndHidesStrip) {
+  test::FakeHost host;
+  host.checked = {data::kMenuBalloon};
+  host.ints[{data::kTrayIcon, prop::kIconScreenX}] = 1000;
+  host.ints[{data::kTrayIcon, prop::kIconScreenY}] = 758;
+  OnDisplayTick(host);
+  EXPECT_EQ(host.Int(kWindow, prop::kVisible), 0);
+  EXPECT_EQ(host.Int(kWindow, prop::kWidth), 0);
+  EXPECT_EQ(host.calls, std::vector<std::string>{"ShowTipAt 1000,758 one"});
+}
+
+TEST(DisplayTick, AgentSpeaksTheNewLine) {
+  test::FakeHost host;
+  host.checked = {data::kMenuAgent};
+  OnDisplayTick(host);
+  EXPECT_EQ(host.calls, std::vector<std::string>{"Speak one"});
+  EXPECT_EQ(host.Int(kWindow, prop::kVisible), 0);
+}
+
+TEST(DisplayTick, TitleBarPaintsOverThePreviousLine) {
+  test::FakeHost host;
+  host.checked = {data::kMenuTitleBar};
+  OnDisplayTick(host);
+  OnDisplayTick(host);
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"Present |one", "Present one|two"}));
+  EXPECT_EQ(host.Int(kWindow, prop::kWidth), 0);
+}
+
+TEST(FollowTick, PlacesTopmostStripUnderCursorThenShowsItAfterTheDelay) {
+  test::FakeHost host;
+  host.cursor = {123, 456};
+  OnFollowTick(host);
+  EXPECT_EQ(host.Int(kWindow, prop::kHeight), 24);
+  EXPECT_EQ(host.Int(kWindow, prop::kAlwaysOnTop), 1);
+  EXPECT_EQ(host.Int(kWindow, prop::kLeft), 123);
+  EXPECT_EQ(host.Int(kWindow, prop::kTop), 476);
+  EXPECT_EQ(host.Int(kWindow, prop::kVisible), 1);
+  EXPECT_EQ(host.calls, std::vector<std::string>{"PumpingDelay 10"});
+}
+
+TEST(Interval, SecondsBecomeTruncatedMilliseconds) {
+  EXPECT_EQ(IntervalMs("2"), 2000);
+  EXPECT_EQ(IntervalMs("0.5"), 500);
+  EXPECT_EQ(IntervalMs("1.0009"), 1000);
+  EXPECT_EQ(IntervalMs("abc"), 0);
+  EXPECT_EQ(IntervalMs(""), 0);
+  EXPECT_EQ(IntervalMs("-"), 0);
+  EXPECT_EQ(IntervalMs("-3"), -3000);
+  EXPECT_EQ(IntervalMs("99999999999"), INT32_MAX) << "a huge interval must not overflow";
+  EXPECT_EQ(IntervalMs("-99999999999"), INT32_MIN);
+}
+
+TEST(TrayTip, NamesTheTitleInPlayingBrackets) {
+  test::FakeHost host;
+  UpdateTrayTip(host, "\xB9\xC5\xCE\xC4");  // 古文
+  EXPECT_EQ(host.Text(data::kTrayIcon, prop::kTipText), std::string(kTipPrefix) + "\xB9\xC5\xCE\xC4>>");
+}
+
+}  // namespace
+}  // namespace lizhi::app
