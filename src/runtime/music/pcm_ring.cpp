@@ -64,6 +64,21 @@ bool PcmRing::Take(Item& out) {
   std::unique_lock lock(mutex_);
   itemAdded_.wait(lock, [this] { return aborted_ || !pending_.empty(); });
   if (aborted_) return false;
+  PopFront(out);
+  return true;
+}
+
+PcmRing::TakeResult PcmRing::TakeFor(Item& out, std::chrono::milliseconds timeout) {
+  std::unique_lock lock(mutex_);
+  if (!itemAdded_.wait_for(lock, timeout, [this] { return aborted_ || !pending_.empty(); })) {
+    return TakeResult::TimedOut;
+  }
+  if (aborted_) return TakeResult::Aborted;
+  PopFront(out);
+  return TakeResult::Item;
+}
+
+void PcmRing::PopFront(Item& out) {
   const Entry entry = pending_.front();
   pending_.pop_front();
   out = Item{};
@@ -74,7 +89,6 @@ bool PcmRing::Take(Item& out) {
     out.bytes = entry.bytes;
     takenEnds_.push_back(entry.start + entry.bytes);
   }
-  return true;
 }
 
 void PcmRing::ReleaseOldest() {

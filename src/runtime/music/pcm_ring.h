@@ -2,6 +2,7 @@
 // PCM blocks and markers travel in order; the reader hands PCM blocks to the
 // device without copying and releases them, oldest first, once played.
 #pragma once
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -35,9 +36,12 @@ class PcmRing {
   void PutFormat(const PcmFormat& format);
   void PutEnd();
 
-  // Reader. Take waits for the next item; false once aborted. Release frees
-  // the oldest PCM block taken and not yet released.
+  // Reader. Take waits for the next item; false once aborted. TakeFor waits
+  // no longer than `timeout`. Release frees the oldest PCM block taken and
+  // not yet released.
+  enum class TakeResult { Item, TimedOut, Aborted };
   bool Take(Item& out);
+  TakeResult TakeFor(Item& out, std::chrono::milliseconds timeout);
   void ReleaseOldest();
 
   // Wakes every wait for good: the pipeline is stopping.
@@ -48,6 +52,8 @@ class PcmRing {
   size_t BytesInUse() const;
 
  private:
+  void PopFront(Item& out);  // with mutex_ held
+
   struct Entry {
     Item::Kind kind;
     PcmFormat format;

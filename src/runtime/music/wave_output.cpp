@@ -63,7 +63,14 @@ void WaveOutput::Run() {
   while (!quitting()) {
     if (!WaitWhilePaused()) return;
     PcmRing::Item item;
-    if (!ring_.Take(item)) return;
+    const PcmRing::TakeResult taken = ring_.TakeFor(item, kHeaderPoll);
+    if (taken == PcmRing::TakeResult::Aborted) return;
+    if (taken == PcmRing::TakeResult::TimedOut) {
+      // Blocks the device has finished with go back to the ring even while
+      // nothing new comes: the decoder may be waiting for exactly that space.
+      RecycleCompleted();
+      continue;
+    }
     switch (item.kind) {
       case PcmRing::Item::Kind::Format:
         OpenDevice(item.format);

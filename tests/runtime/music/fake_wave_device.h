@@ -3,6 +3,7 @@
 // the output stage's promises: a header is never reused or given back before
 // it completed, and a block's bytes stay untouched while the device holds it.
 #pragma once
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstring>
@@ -44,6 +45,8 @@ class FakeAudio {
   FakeAudio& operator=(const FakeAudio&) = delete;
 
   void set_fail_open(bool fail) { failOpen_ = fail; }
+  // From now on devices complete what they hold, on their own threads.
+  void StartCompleting() { completing_ = true; }
 
   std::vector<DeviceSession> sessions() const;
   size_t opened() const;
@@ -61,6 +64,7 @@ class FakeAudio {
   void Violation(std::string what);
 
   const Completion completion_;
+  std::atomic<bool> completing_{false};
   bool failOpen_ = false;
   mutable std::mutex mutex_;
   std::vector<DeviceSession> sessions_;
@@ -88,7 +92,7 @@ class FakeWaveDevice final : public WaveDevice {
     done_ = done;
     context_ = context;
     headers_.assign(headerCount, Header{});
-    if (completion_ == Completion::Background) completer_ = std::thread([this] { CompleteInBackground(); });
+    completer_ = std::thread([this] { CompleteInBackground(); });
     return true;
   }
 
@@ -177,8 +181,9 @@ class FakeWaveDevice final : public WaveDevice {
   void CompleteInBackground() {
     std::unique_lock lock(mutex_);
     while (!stop_) {
-      if (queue_.empty()) {
-        wake_.wait(lock);
+      const bool completing = completion_ == Completion::Background || audio_.completing_;
+      if (queue_.empty() || !completing) {
+        wake_.wait_for(lock, std::chrono::milliseconds(5));
         continue;
       }
       lock.unlock();

@@ -168,6 +168,18 @@ TEST_F(PlayerTest, StartPositionSkipsThatShareOfTheFile) {
   EXPECT_EQ(audio.sessions()[0].pcm.size(), 10 * kStereo44k.pcmBytes);
 }
 
+TEST_F(PlayerTest, MonoStreamKeepsFlowingOnceEveryHeaderIsQueued) {
+  // Mono frames are half the decoder's reservation, so with every header
+  // queued the decoder waits for blocks that only finished headers give back.
+  FakeAudio& audio = UseAudio(Completion::OnReset);
+  const uintptr_t player = Create({folder_.Write("mono.mp3", Frames(kMono32k, 400))}, 1);
+  NewPlay(player, 0, nullptr, 0);
+  ASSERT_TRUE(audio.WaitUntil([&] { return audio.opened() == 1 && audio.sessions()[0].writes == 226; }));
+  audio.StartCompleting();
+  ASSERT_TRUE(audio.WaitUntil([&] { return GetPlayState(player) == 0; }));
+  EXPECT_EQ(audio.sessions()[0].pcm.size(), 400 * kMono32k.pcmBytes);
+}
+
 // ---- pause and resume
 
 TEST_F(PlayerTest, PauseOnStoppedAndResumeOnPlayingDoNothing) {
