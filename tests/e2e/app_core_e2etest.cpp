@@ -1,0 +1,130 @@
+// lizhi.exe as a user meets it: the first start, the line painted at the
+// foreground window, the tray menu's commands writing setup.ini, stored
+// settings applied at start and the exit confirmation.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "e2e/support/app_desktop_win.h"
+#include "e2e/support/lizhi_process_win.h"
+
+namespace lizhi::test {
+namespace {
+
+// \txt\励志文本.txt
+const std::string kDefaultText = "txt\\\xC0\xF8\xD6\xBE\xCE\xC4\xB1\xBE.txt";
+// 我要努力工作: the built-in text's first line.
+const std::string kFirstBuiltInLine = "\xCE\xD2\xD2\xAA\xC5\xAC\xC1\xA6\xB9\xA4\xD7\xF7";
+
+class AppE2E : public ::testing::Test {
+ protected:
+  // Starts lizhi.exe in the fresh directory and waits for its start-up window.
+  HWND Start() {
+    if (!lizhi.Start(BuildFile("lizhi.exe"), dir.path())) return nullptr;
+    return lizhi.FindWindowOfClass("LizhiWindow", 15000);
+  }
+  std::string Ini() const { return dir.File("setup.ini"); }
+  bool WaitForKey(const char* key, const std::string& value, DWORD ms = 5000) {
+    return WaitUntil([&] { return ReadLzKey(Ini(), key) == value; }, ms);
+  }
+
+  TempDirectory dir;
+  ChildProcess lizhi;
+};
+
+TEST_F(AppE2E, FirstStartCreatesBuiltInTextAndWritesNoSettings) {
+  ASSERT_TRUE(Start());
+  ASSERT_TRUE(WaitUntil([&] { return FileExists(dir.File(kDefaultText)); }, 5000));
+  PumpFor(500);
+  auto text = ReadWholeFile(dir.File(kDefaultText));
+  ASSERT_TRUE(text);
+  EXPECT_EQ(text->size(), 564u);
+  EXPECT_EQ(text->substr(0, kFirstBuiltInLine.size()), kFirstBuiltInLine);
+  EXPECT_FALSE(FileExists(Ini()));
+  EXPECT_TRUE(lizhi.Running());
+}
+
+TEST_F(AppE2E, YellowLineAppearsAtTopRightOfForegroundWindow) {
+  ASSERT_TRUE(Start());
+  ForegroundWindow target(100, 120, 700, 400);
+  RECT r;
+  GetWindowRect(target.handle(), &r);
+  RECT topRight{r.left + (r.right - r.left) / 3, r.top, r.right, r.top + 60};
+  RECT bottom{r.left, r.top + 150, r.right, r.bottom};
+  bool painted = WaitUntil([&] { return CountScreenPixels(topRight, IsYellow) > 20; }, 8000);
+  EXPECT_TRUE(painted) << "no yellow text at the top right within 8 s";
+  EXPECT_EQ(CountScreenPixels(bottom, IsYellow), 0);
+}
+
+TEST_F(AppE2E, ModeAndOrderItemsStoreTheirWords) {
+  HWND window = Start();
+  ASSERT_TRUE(window);
+  struct Step {
+    MenuRecord item;
+    const char* key;
+    const char* value;
+  };
+  for (const Step& s : {Step{kBalloonItem, "show", "qipao"}, Step{kAgentItem, "show", "agent"},
+                        Step{kMouseFollowItem, "show", "mouse"}, Step{kTitleBarItem, "show", "title"},
+                        Step{kSequentialItem, "rand", "f"}, Step{kRandomItem, "rand", "t"}}) {
+    PostMenuCommand(window, s.item);
+    EXPECT_TRUE(WaitForKey(s.key, s.value)) << s.key << "=" << s.value;
+  }
+  EXPECT_FALSE(IsWindowVisible(window)) << "the title-bar item hides the strip";
+  EXPECT_TRUE(lizhi.Running());
+}
+
+TEST_F(AppE2E, MouseFollowStripIs24HighTwentyPixelsBelowCursorAndTopmost) {
+  WriteLzKey(Ini(), "show", "mouse");
+  WriteLzKey(Ini(), "time", "1");
+  SetCursorPos(300, 200);
+  HWND window = Start();
+  ASSERT_TRUE(window);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(window) != FALSE; }, 5000));
+  PumpFor(1500);  // a display tick sets the width
+  SetCursorPos(310, 210);
+  PumpFor(500);
+  RECT r;
+  GetWindowRect(window, &r);
+  POINT cursor;
+  GetCursorPos(&cursor);
+  EXPECT_EQ(r.bottom - r.top, 24);
+  EXPECT_EQ(r.left, cursor.x);
+  EXPECT_EQ(r.top, cursor.y + 20);
+  EXPECT_EQ((r.right - r.left) % 10, 0) << "10 pixels per byte of the line";
+  EXPECT_GT(r.right - r.left, 0);
+  EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(ReadLzKey(Ini(), "show"), "mouse") << "applying settings writes nothing";
+}
+
+TEST_F(AppE2E, StoredIntervalThatIsNoNumberStopsTheCycle) {
+  WriteLzKey(Ini(), "time", "abc");
+  ASSERT_TRUE(Start());
+  ForegroundWindow target(100, 120, 700, 400);
+  RECT r;
+  GetWindowRect(target.handle(), &r);
+  RECT top{r.left, r.top, r.right, r.top + 60};
+  PumpFor(4000);
+  EXPECT_EQ(CountScreenPixels(top, IsYellow), 0);
+  EXPECT_TRUE(lizhi.Running());
+}
+
+TEST_F(AppE2E, ExitCancelKeepsRunningAndOkEndsWithCodeZero) {
+  HWND window = Start();
+  ASSERT_TRUE(window);
+  PostMenuCommand(window, kExitItem);
+  HWND box = WaitForDialogOf(lizhi.pid(), 5000);
+  ASSERT_TRUE(box);
+  PressDialogButton(box, IDCANCEL);
+  PumpFor(1500);
+  EXPECT_TRUE(lizhi.Running());
+
+  PostMenuCommand(window, kExitItem);
+  box = WaitForDialogOf(lizhi.pid(), 5000);
+  ASSERT_TRUE(box);
+  PressDialogButton(box, IDOK);
+  EXPECT_EQ(lizhi.WaitExit(10000), std::optional<DWORD>(0));
+}
+
+}  // namespace
+}  // namespace lizhi::test

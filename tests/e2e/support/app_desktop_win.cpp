@@ -1,0 +1,143 @@
+#include "e2e/support/app_desktop_win.h"
+
+#include <vector>
+
+namespace lizhi::test {
+
+namespace {
+
+constexpr char kWindowClass[] = "LizhiE2EForeground";
+
+void RegisterClassOnce() {
+  static bool done = false;
+  if (done) return;
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  wc.lpszClassName = kWindowClass;
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  RegisterClassA(&wc);
+  done = true;
+}
+
+struct DialogSearch {
+  DWORD pid;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<DialogSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  char cls[32] = {};
+  GetClassNameA(window, cls, sizeof cls);
+  if (pid == search->pid && IsWindowVisible(window) && std::string(cls) == "#32770") {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+ForegroundWindow::ForegroundWindow(int left, int top, int width, int height) {
+  RegisterClassOnce();
+  window_ = CreateWindowExA(0, kWindowClass, "lizhi e2e", WS_OVERLAPPEDWINDOW | WS_VISIBLE, left, top, width, height,
+                            nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  SetForegroundWindow(window_);
+  UpdateWindow(window_);
+  PumpFor(200);
+}
+
+ForegroundWindow::~ForegroundWindow() {
+  if (window_) DestroyWindow(window_);
+}
+
+void PumpFor(DWORD ms) {
+  DWORD start = GetTickCount();
+  do {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(10);
+  } while (GetTickCount() - start < ms);
+}
+
+bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
+  DWORD start = GetTickCount();
+  while (!done()) {
+    if (GetTickCount() - start >= ms) return false;
+    PumpFor(50);
+  }
+  return true;
+}
+
+int CountScreenPixels(const RECT& area, const std::function<bool(COLORREF)>& match) {
+  int width = area.right - area.left, height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return 0;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, dib);
+  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+  GdiFlush();
+  int count = 0;
+  const auto* px = static_cast<const uint32_t*>(bits);
+  for (int i = 0; px && i < width * height; ++i)
+    if (match(px[i] & 0xFFFFFF)) ++count;
+  SelectObject(memory, old);
+  DeleteObject(dib);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return count;
+}
+
+bool IsYellow(COLORREF rgb) {
+  int r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+  return r > 200 && g > 200 && b < 80;
+}
+
+HWND WaitForDialogOf(DWORD pid, DWORD ms) {
+  DialogSearch search{pid};
+  WaitUntil(
+      [&] {
+        EnumWindows(&FindDialog, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+      },
+      ms);
+  return search.found;
+}
+
+void PressDialogButton(HWND dialog, int buttonId) {
+  HWND button = GetDlgItem(dialog, buttonId);
+  if (button)
+    PostMessageA(button, BM_CLICK, 0, 0);
+  else
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), 0);
+}
+
+void PostMenuCommand(HWND startupWindow, MenuRecord record) {
+  PostMessageA(startupWindow, WM_COMMAND, MAKEWPARAM(20000 + record, 0), 0);
+}
+
+std::string ReadLzKey(const std::string& iniPath, const char* key, const char* fallback) {
+  std::vector<char> buffer(10240);
+  GetPrivateProfileStringA("lz", key, fallback, buffer.data(), static_cast<DWORD>(buffer.size()), iniPath.c_str());
+  return buffer.data();
+}
+
+void WriteLzKey(const std::string& iniPath, const char* key, const char* value) {
+  WritePrivateProfileStringA("lz", key, value, iniPath.c_str());
+}
+
+}  // namespace lizhi::test

@@ -1,0 +1,61 @@
+// What the application's end-to-end tests see of the desktop: a window of known
+// place to be the foreground, screen pixels, the program's dialog boxes, its
+// menu commands and its settings file.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace lizhi::test {
+
+// A plain white top-level window, shown and brought to the foreground.
+class ForegroundWindow {
+ public:
+  ForegroundWindow(int left, int top, int width, int height);
+  ~ForegroundWindow();
+  ForegroundWindow(const ForegroundWindow&) = delete;
+  ForegroundWindow& operator=(const ForegroundWindow&) = delete;
+  HWND handle() const { return window_; }
+
+ private:
+  HWND window_ = nullptr;
+};
+
+// Handles this thread's window messages for `ms` milliseconds.
+void PumpFor(DWORD ms);
+// Polls `done` (pumping messages) until it holds or `ms` pass.
+bool WaitUntil(const std::function<bool()>& done, DWORD ms);
+
+// Pixels of a screen rectangle that satisfy `match` (colour 0x00RRGGBB).
+int CountScreenPixels(const RECT& area, const std::function<bool(COLORREF rgb)>& match);
+bool IsYellow(COLORREF rgb);
+
+// A visible dialog box (#32770) of the process, or null after `ms`.
+HWND WaitForDialogOf(DWORD pid, DWORD ms);
+// Presses the dialog's button with that id (IDOK, IDCANCEL).
+void PressDialogButton(HWND dialog, int buttonId);
+
+// The tray menu's commands by record position, as the frame numbers them.
+enum MenuRecord : int {
+  kTitleBarItem = 1,
+  kMouseFollowItem = 2,
+  kBalloonItem = 3,
+  kAgentItem = 4,
+  kRandomItem = 6,
+  kSequentialItem = 7,
+  kIntervalItem = 9,
+  kMusicItem = 10,
+  kLoadTextItem = 15,
+  kEditTextItem = 16,
+  kAutoStartItem = 18,
+  kAboutItem = 19,
+  kExitItem = 20,
+};
+void PostMenuCommand(HWND startupWindow, MenuRecord record);
+
+// A key of section "lz" in the settings file; `fallback` when missing.
+std::string ReadLzKey(const std::string& iniPath, const char* key, const char* fallback = "<none>");
+void WriteLzKey(const std::string& iniPath, const char* key, const char* value);
+
+}  // namespace lizhi::test
