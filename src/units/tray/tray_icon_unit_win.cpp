@@ -1,10 +1,319 @@
 #include "units/tray/tray_icon_unit.h"
 
-#include "runtime/minimal_unit.h"
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "runtime/memory.h"
+#include "runtime/unit_host.h"
+#include "runtime/win_handles.h"
+#include "units/tray/icon_handle_win.h"
+#include "units/tray/locator_win.h"
+#include "units/tray/mouse_events.h"
+#include "units/tray/property_block.h"
+#include "units/tray/taskbar_filter_win.h"
+#include "units/tray/tip_text.h"
+#include "units/tray/tray_hooks_win.h"
 
 namespace lizhi::tray {
+
+namespace {
+
+constexpr char kWindowClass[] = "LizhiTrayIcon";
+constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;  // 0x40100
+// The record with balloon fields (Windows 2000 and later, 32-bit): 488 bytes.
+constexpr DWORD kRecordSize = 488;
+constexpr UINT kRecordFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+constexpr int kDesignIconSize = 16;
+
+struct TrayIcon {
+  HWND window = nullptr;
+  uint32_t windowId = 0;
+  uint32_t unitId = 0;
+  intptr_t extra = 0;
+  TrayIconProperties properties;
+  win::Icon icon;
+  // The held icon was made from the current icon bytes; after unreadable bytes
+  // the previous icon is kept for the design surface but not shown in the tray.
+  bool iconCurrent = false;
+  bool added = false;
+  bool listed = false;
+  NOTIFYICONDATAA record{};
+  TrayIconLocator locator{CurrentOsVersion()};
+  ShellLocatorPlatform platform;
+};
+
+TrayIcon* Unit(void* unit) { return static_cast<TrayIcon*>(unit); }
+
+void FillRecord(TrayIcon& t) {
+  t.record.cbSize = kRecordSize;
+  t.record.hWnd = t.window;
+  t.record.uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(t.window));
+  t.record.uFlags = kRecordFlags;
+  t.record.uCallbackMessage = kTrayCallbackMessage;
+  t.record.hIcon = t.icon.get();
+  CopyTipField(t.properties.tip, t.record.szTip, sizeof t.record.szTip);
+}
+
+void HandToLocator(TrayIcon& t) {
+  t.platform.Hold(t.record);
+  t.locator.SetRecordIdentity(reinterpret_cast<uintptr_t>(t.record.hWnd), static_cast<intptr_t>(t.record.uID));
+}
+
+void Add(TrayIcon& t) {
+  if (t.properties.icon.empty() || !t.properties.showInTray || !t.iconCurrent) return;
+  FillRecord(t);
+  if (!TrayHooks().shellNotify(NIM_ADD, &t.record)) return;
+  t.added = true;
+  HandToLocator(t);
+}
+
+void Update(TrayIcon& t) {
+  if (!t.added) return Add(t);
+  FillRecord(t);
+  HandToLocator(t);
+  TrayHooks().shellNotify(NIM_MODIFY, &t.record);
+}
+
+void Remove(TrayIcon& t) {
+  if (TrayHooks().shellNotify(NIM_DELETE, &t.record)) t.added = false;
+}
+
+void ReAdd(void* instance) {
+  TrayIcon& t = *Unit(instance);
+  t.added = false;
+  Add(t);
+}
+
+void FireMouseEvent(TrayIcon& t, LPARAM lParam) {
+  std::optional<TrayEventMapping> mapping = EventForMouseMessage(static_cast<uint32_t>(LOWORD(lParam)));
+  if (!mapping) return;
+  rt::EventRecord event;
+  event.windowId = t.windowId;
+  event.unitId = t.unitId;
+  event.eventIndex = mapping->eventIndex;
+  if (mapping->withCursor) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    event.argCount = 2;
+    event.args[0] = cursor.x;
+    event.args[1] = cursor.y;
+  }
+  TrayHooks().host(rt::kHostFireEvent, reinterpret_cast<intptr_t>(&event), 0);
+}
+
+// How the unit looks on a design surface: a button-face box with the icon at
+// 16 x 16 in its middle.
+void PaintDesignSurface(TrayIcon& t) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(t.window, &ps);
+  RECT client{};
+  GetClientRect(t.window, &client);
+  win::GdiObject brush(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+  {
+    win::Selected selected(dc, brush.get());
+    Rectangle(dc, client.left, client.top, client.right, client.bottom);
+  }
+  if (t.icon) {
+    int x = (client.right - kDesignIconSize) / 2, y = (client.bottom - kDesignIconSize) / 2;
+    if (x < 1) x = 2;
+    if (y < 1) y = 2;
+    if (!DrawIconEx(dc, x, y, t.icon.get(), kDesignIconSize, kDesignIconSize, 0, nullptr, DI_NORMAL)) {
+      DrawIcon(dc, 10, 10, t.icon.get());
+    }
+  }
+  EndPaint(t.window, &ps);
+}
+
+// The last message a unit's window gets: the unit leaves the tray and the
+// instance list, tells the frame and is freed.
+void OnDestroyed(TrayIcon* t) {
+  SetWindowLongPtrA(t->window, GWLP_USERDATA, 0);
+  if (!t->listed) return;  // creation failed half-way; Create frees the unit
+  Remove(*t);
+  t->icon.reset();
+  UnlistTrayInstance(t);
+  TrayHooks().host(rt::kHostUnitDestroyed, t->windowId, t->unitId);
+  delete t;
+}
+
+LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* t = static_cast<TrayIcon*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    t->window = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(t));
+  }
+  auto* t = reinterpret_cast<TrayIcon*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (!t) return DefWindowProcA(window, message, wParam, lParam);
+  switch (message) {
+    case kTrayCallbackMessage:
+      FireMouseEvent(*t, lParam);
+      return 0;
+    case WM_PAINT:
+      PaintDesignSurface(*t);
+      return 0;
+    case WM_NCDESTROY:
+      OnDestroyed(t);
+      return DefWindowProcA(window, message, wParam, lParam);
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+bool RegisterWindowClass() {
+  static const bool registered = [] {
+    WNDCLASSA wc{};
+    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = &TrayWindowProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.lpszClassName = kWindowClass;
+    return RegisterClassA(&wc) != 0;
+  }();
+  return registered;
+}
+
+// Entry 1.
+void* Create(const rt::UnitCreateParams& p) {
+  auto t = std::make_unique<TrayIcon>();
+  t->windowId = p.windowId;
+  t->unitId = p.unitId;
+  t->extra = p.extra;
+  TaskbarCreatedMessage();
+
+  std::optional<TrayIconProperties> properties = LoadTrayIconBlock(p.block, p.blockSize);
+  if (!properties) return nullptr;
+  t->properties = std::move(*properties);
+  t->icon.reset(SmallIconFromFileData(t->properties.icon.data(), t->properties.icon.size()));
+  t->iconCurrent = static_cast<bool>(t->icon);
+
+  if (!RegisterWindowClass()) return nullptr;
+  HWND window = CreateWindowExA(kExStyle, kWindowClass, "", p.style | WS_CHILD | WS_CLIPSIBLINGS, p.left, p.top,
+                                p.width, p.height, static_cast<HWND>(p.parentWindow),
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.controlId)),
+                                GetModuleHandleA(nullptr), t.get());
+  if (!window) return nullptr;
+
+  // From here the window owns the unit and frees it when destroyed.
+  TrayIcon* unit = t.release();
+  FillRecord(*unit);
+  unit->listed = true;
+  ListTrayInstance(unit, window, &ReAdd);
+  Update(*unit);
+  return unit;
+}
+
+void* WindowOf(void* unit) { return Unit(unit)->window; }
+
+void WriteIcon(TrayIcon& t, const rt::TypedValue& value) {
+  const void* block = rt::GetPointer(value);
+  const uint8_t* data = rt::ByteArrayData(block);
+  size_t length = rt::ByteArrayLength(block);
+  t.properties.icon.assign(data, data + length);
+  if (t.properties.icon.empty()) {
+    InvalidateRect(t.window, nullptr, TRUE);
+    Remove(t);
+    t.icon.reset();
+    t.iconCurrent = false;
+    return;
+  }
+  HICON icon = SmallIconFromFileData(t.properties.icon.data(), t.properties.icon.size());
+  if (!icon) {
+    Remove(t);
+    t.iconCurrent = false;
+    return;
+  }
+  t.icon.reset(icon);
+  t.iconCurrent = true;
+  InvalidateRect(t.window, nullptr, TRUE);
+  Update(t);
+}
+
+// Entry 4.
+void PropertyWritten(void* unit, int32_t ownIndex, int32_t arrayIndex, const rt::TypedValue& value) {
+  TrayIcon& t = *Unit(unit);
+  if (arrayIndex >= 0) return;  // only whole values are written
+  switch (ownIndex) {
+    case kOwnIcon:
+      WriteIcon(t, value);
+      break;
+    case kOwnTipText:
+      t.properties.tip = rt::TextOf(value);
+      Update(t);
+      break;
+    case kOwnShowInTray:
+      t.properties.showInTray = rt::IntOf(value) != 0;
+      if (t.properties.showInTray) {
+        Update(t);
+      } else {
+        Remove(t);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+// Entry 5.
+std::vector<uint8_t> SaveBlock(void* unit) { return SaveTrayIconBlock(Unit(unit)->properties); }
+
+int32_t IconScreenCoordinate(TrayIcon& t, bool wantX) {
+  t.locator.ForgetProbeTime();
+  LocateResult result = t.locator.Locate(0, t.platform);
+  if (result.status == LocateStatus::kUnknown) return 0;
+  return wantX ? result.position.x : result.position.y;
+}
+
+// Entry 6.
+bool ReadProperty(void* unit, int32_t ownIndex, rt::TypedValue& out) {
+  TrayIcon& t = *Unit(unit);
+  switch (ownIndex) {
+    case kOwnIcon:
+      out = rt::MakeBytesValue(rt::MakeByteArray(t.properties.icon.data(), t.properties.icon.size()));
+      return true;
+    case kOwnTipText:
+      out = rt::MakeTextValue(rt::CopyText(t.properties.tip));
+      return true;
+    case kOwnShowInTray:
+      out = rt::MakeLogical(t.properties.showInTray);
+      return true;
+    case kOwnIconScreenX:
+    case kOwnIconScreenY:
+      out = rt::MakeInt(IconScreenCoordinate(t, ownIndex == kOwnIconScreenX));
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+TrayIconHooks DefaultTrayHooks() { return {&rt::UnitHostCallback, &Shell_NotifyIconA, "Shell_TrayWnd", &CaptureAndScan}; }
+
+TrayIconHooks& TrayHooks() {
+  static TrayIconHooks hooks = DefaultTrayHooks();
+  return hooks;
+}
+
 const rt::UnitType& TrayIconUnitType() {
-  static const rt::UnitType type = rt::MakeMinimalUnitType(rt::kUnitTypeTrayIcon, "TrayIcon");
+  static const rt::UnitType type{rt::kUnitTypeTrayIcon, "TrayIcon", rt::kTypeFiresEvents, &Create, &WindowOf,
+                                 &PropertyWritten,      &SaveBlock, &ReadProperty};
   return type;
 }
+
+TrayIconState CurrentTrayIconState(const void* unit) {
+  const auto& t = *static_cast<const TrayIcon*>(unit);
+  TrayIconState state;
+  state.window = t.window;
+  state.icon = t.icon.get();
+  state.added = t.added;
+  state.showInTray = t.properties.showInTray;
+  state.iconBytes = t.properties.icon.size();
+  state.tip.assign(t.record.szTip, strnlen(t.record.szTip, sizeof t.record.szTip));
+  return state;
+}
+
 }  // namespace lizhi::tray

@@ -1,0 +1,134 @@
+// The platform part of the screen painter. Every Windows function is called
+// through its DllCommand index: 0 to 5 take the foreground window's geometry
+// and the background sample, 12 to 19 paint one text.
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+#include "presenters/painter.h"
+#include "presenters/painter_font.h"
+#include "presenters/painter_geometry.h"
+#include "runtime/dll_command.h"
+
+namespace lizhi::presenters {
+
+namespace {
+
+using rt::CallDll;
+
+// A device context borrowed with GetDC and given back with ReleaseDC, each
+// through its own command index.
+class BorrowedDc {
+ public:
+  BorrowedDc(int getIndex, int releaseIndex, HWND window)
+      : releaseIndex_(releaseIndex), window_(window), dc_(CallDll<decltype(&::GetDC)>(getIndex, window)) {}
+  ~BorrowedDc() { CallDll<decltype(&::ReleaseDC)>(releaseIndex_, window_, dc_); }
+  BorrowedDc(const BorrowedDc&) = delete;
+  BorrowedDc& operator=(const BorrowedDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  int releaseIndex_;
+  HWND window_;
+  HDC dc_;
+};
+
+// A font made for one call and deleted at the end of it.
+class CallFont {
+ public:
+  explicit CallFont(const LOGFONTA& request)
+      : font_(CallDll<decltype(&::CreateFontIndirectA)>(rt::kDllCreateFontIndirectA, &request)) {}
+  ~CallFont() { CallDll<decltype(&::DeleteObject)>(rt::kDllDeleteObject, font_); }
+  CallFont(const CallFont&) = delete;
+  CallFont& operator=(const CallFont&) = delete;
+  HFONT get() const { return font_; }
+
+ private:
+  HFONT font_;
+};
+
+LOGFONTA ToLogFont(const FontRequest& r) {
+  LOGFONTA lf{};
+  lf.lfHeight = r.height;
+  lf.lfWidth = r.width;
+  lf.lfEscapement = r.escapement;
+  lf.lfOrientation = r.orientation;
+  lf.lfWeight = r.weight;
+  lf.lfItalic = r.italic;
+  lf.lfUnderline = r.underline;
+  lf.lfStrikeOut = r.strikeOut;
+  lf.lfCharSet = r.charSet;
+  lf.lfOutPrecision = r.outPrecision;
+  lf.lfClipPrecision = r.clipPrecision;
+  lf.lfQuality = r.quality;
+  lf.lfPitchAndFamily = r.pitchAndFamily;
+  static_assert(sizeof lf.lfFaceName == sizeof r.faceName);
+  std::memcpy(lf.lfFaceName, r.faceName, sizeof lf.lfFaceName);
+  return lf;
+}
+
+PaintRect ToPaintRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// H: the primary screen's height, as the runtime's screen-height command reads it.
+int32_t ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+
+}  // namespace
+
+void PaintText(const PaintTextArgs& args) {
+  HWND window = static_cast<HWND>(args.window);
+  BorrowedDc dc(rt::kDllGetDC2, rt::kDllReleaseDC2, window);
+  CallFont font(ToLogFont(MakeFontRequest(args)));
+
+  HGDIOBJ oldFont = CallDll<decltype(&::SelectObject)>(rt::kDllSelectObject, dc.get(), font.get());
+  int oldMode = CallDll<decltype(&::SetBkMode)>(rt::kDllSetBkMode, dc.get(), TRANSPARENT);
+  COLORREF oldColour = CallDll<decltype(&::SetTextColor)>(rt::kDllSetTextColor, dc.get(), args.colour);
+  int length = args.text ? static_cast<int>(std::strlen(args.text)) : 0;
+  CallDll<decltype(&::TextOutA)>(rt::kDllTextOutA, dc.get(), args.x, args.y, args.text ? args.text : "", length);
+
+  CallDll<decltype(&::SetBkMode)>(rt::kDllSetBkMode, dc.get(), oldMode);
+  CallDll<decltype(&::SetTextColor)>(rt::kDllSetTextColor, dc.get(), oldColour);
+  CallDll<decltype(&::SelectObject)>(rt::kDllSelectObject, dc.get(), oldFont);
+}
+
+void PresentAtActiveWindow(std::string_view previousLine, std::string_view nextLine) {
+  // Both rectangles stay zero when a call fails, so nothing then fits.
+  HWND foreground = CallDll<decltype(&::GetForegroundWindow)>(rt::kDllGetForegroundWindow);
+  RECT client{}, window{};
+  CallDll<decltype(&::GetClientRect)>(rt::kDllGetClientRect, foreground, &client);
+  CallDll<decltype(&::GetWindowRect)>(rt::kDllGetWindowRect, foreground, &window);
+  const PaintRect w = ToPaintRect(window), c = ToPaintRect(client);
+  const int32_t border = FrameBorder(w, c);
+  const int32_t y = LineTop(w, border);
+
+  // Sampled before the erase, whether or not the previous line fits; off the
+  // screen this is CLR_INVALID, passed on as it is.
+  COLORREF background;
+  {
+    BorrowedDc screen(rt::kDllGetDC, rt::kDllReleaseDC, nullptr);
+    background = CallDll<decltype(&::GetPixel)>(rt::kDllGetPixel, screen.get(), LineLeft(w, c, previousLine.size()),
+                                                SampleTop(w, border));
+  }
+
+  const std::string previous(previousLine), next(nextLine);
+  if (LineFits(w, previous.size(), ScreenHeight())) {
+    PaintTextArgs erase;
+    erase.x = LineLeft(w, c, previous.size());
+    erase.y = y;
+    erase.text = previous.c_str();
+    erase.colour = background;
+    erase.size = kLineFontSize;
+    PaintText(erase);
+  }
+  if (LineFits(w, next.size(), ScreenHeight())) {
+    PaintTextArgs paint;
+    paint.x = LineLeft(w, c, next.size());
+    paint.y = y;
+    paint.text = next.c_str();
+    paint.colour = kPaintYellow;
+    paint.size = kLineFontSize;
+    PaintText(paint);
+  }
+}
+
+}  // namespace lizhi::presenters
