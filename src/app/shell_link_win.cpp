@@ -1,11 +1,25 @@
 #include "app/shell_link.h"
 
+#include <string>
+
+#include "system/autostart.h"
+
 namespace lizhi::app::shell_link {
 
-// The system commands are not linked in yet: nothing is registered, so the
-// tray menu's mark stays clear.
-bool SetAutoStart(std::string_view, std::string_view) { return false; }
-bool RemoveAutoStart(std::string_view) { return false; }
-void EditFile(std::string_view) {}
+namespace {
+constexpr int32_t kRegistryValue = 0;
+constexpr int32_t kEditVerb = 1;
+}  // namespace
+
+bool SetAutoStart(std::string_view name, std::string_view path) { return sys::SetAutoStart(name, path, kRegistryValue); }
+
+bool RemoveAutoStart(std::string_view name) { return sys::RemoveAutoStart(name); }
+
+void EditFile(std::string_view path) {
+  sys::ExecuteFileRequest request;
+  request.verb = sys::ShellVerb(kEditVerb);
+  request.file = std::string(path);
+  sys::ExecuteFile(request);
+}
 
 }  // namespace lizhi::app::shell_link

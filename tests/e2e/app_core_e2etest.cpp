@@ -109,6 +109,30 @@ TEST_F(AppE2E, StoredIntervalThatIsNoNumberStopsTheCycle) {
   EXPECT_TRUE(lizhi.Running());
 }
 
+// The Run value named 励志软件 under either Run key.
+bool AutoStartRegistered() {
+  const char* run = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+  for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+    HKEY key;
+    if (RegOpenKeyExA(root, run, 0, KEY_READ, &key) != ERROR_SUCCESS) continue;
+    LONG found = RegQueryValueExA(key, "\xC0\xF8\xD6\xBE\xC8\xED\xBC\xFE", nullptr, nullptr, nullptr, nullptr);
+    RegCloseKey(key);
+    if (found == ERROR_SUCCESS) return true;
+  }
+  return false;
+}
+
+TEST_F(AppE2E, AutoStartItemRegistersThenRemovesAndStoresBoth) {
+  HWND window = Start();
+  ASSERT_TRUE(window);
+  PostMenuCommand(window, kAutoStartItem);
+  EXPECT_TRUE(WaitForKey("AUTORUN", "T"));
+  EXPECT_TRUE(AutoStartRegistered());
+  PostMenuCommand(window, kAutoStartItem);
+  EXPECT_TRUE(WaitForKey("AUTORUN", "F"));
+  EXPECT_FALSE(AutoStartRegistered());
+}
+
 TEST_F(AppE2E, ExitCancelKeepsRunningAndOkEndsWithCodeZero) {
   HWND window = Start();
   ASSERT_TRUE(window);
