@@ -13,7 +13,7 @@
 #include "runtime/music/name_list.h"
 #include "runtime/music/playback_pipeline.h"
 #include "runtime/music/player_event.h"
-#include "runtime/music/stage_base.h"
+#include "runtime/music/semaphore.h"
 
 namespace lizhi::music {
 

@@ -6,14 +6,12 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
-#include <semaphore>
 
 #include "runtime/music/music_thread.h"
 #include "runtime/music/player_event.h"
+#include "runtime/music/semaphore.h"
 
 namespace lizhi::music {
-
-using Semaphore = std::counting_semaphore<2147483647>;
 
 class StageBase {
  public:
