@@ -1,0 +1,207 @@
+// The screen painter under Wine: the line appears in yellow where the
+// geometry puts it over the foreground window, and only where it fits.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "presenters/painter.h"
+
+namespace lizhi::presenters {
+namespace {
+
+LRESULT CALLBACK WhiteProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcA(w, m, wp, lp); }
+
+void Pump(DWORD ms) {
+  const DWORD end = GetTickCount() + ms;
+  do {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+    Sleep(2);
+  } while (static_cast<LONG>(end - GetTickCount()) > 0);
+}
+
+// The screen pixels of a rectangle (0x00RRGGBB), from one capture.
+std::vector<uint32_t> Capture(const RECT& r) {
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  std::copy_n(static_cast<const uint32_t*>(bits), pixels.size(), pixels.begin());
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+bool IsYellow(uint32_t p) { return ((p >> 16) & 0xFF) > 200 && ((p >> 8) & 0xFF) > 200 && (p & 0xFF) < 80; }
+
+struct YellowArea {
+  int count = 0;
+  RECT box{LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
+};
+
+YellowArea FindYellow(const RECT& r) {
+  YellowArea found;
+  std::vector<uint32_t> pixels = Capture(r);
+  const int w = r.right - r.left;
+  for (size_t i = 0; i < pixels.size(); ++i) {
+    if (!IsYellow(pixels[i])) continue;
+    LONG x = r.left + static_cast<LONG>(i % w), y = r.top + static_cast<LONG>(i / w);
+    ++found.count;
+    found.box = {std::min(found.box.left, x), std::min(found.box.top, y), std::max(found.box.right, x + 1),
+                 std::max(found.box.bottom, y + 1)};
+  }
+  return found;
+}
+
+class PainterOnScreen : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = &WhiteProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    wc.lpszClassName = "LizhiPainterTest";
+    RegisterClassA(&wc);
+  }
+  void TearDown() override {
+    if (window_) DestroyWindow(window_);
+    Repaint();
+  }
+  // Wipes painted lines off the whole screen: a window laid over everything
+  // and taken away again makes what lies beneath show itself afresh.
+  static void Repaint() {
+    HWND sheet = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "LizhiPainterTest", "", WS_POPUP | WS_VISIBLE, 0, 0,
+                                 GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    Pump(60);
+    DestroyWindow(sheet);
+    Pump(100);
+  }
+  // A window made the foreground window; W and C are read as the painter reads them.
+  void Show(int x, int y, int width, int height) {
+    window_ = CreateWindowExA(0, "LizhiPainterTest", "painter", WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, width, height,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(window_);
+    Repaint();
+    ASSERT_EQ(GetForegroundWindow(), window_);
+    GetWindowRect(window_, &w_);
+    GetClientRect(window_, &c_);
+    // Lines painted by earlier tests last until what is under them repaints,
+    // which other processes (the desktop's) do in their own time.
+    const DWORD end = GetTickCount() + 3000;
+    while (FindYellow(Around()).count > 0) {
+      ASSERT_LT(static_cast<LONG>(GetTickCount() - end), 0) << "yellow left on the screen";
+      Pump(50);
+    }
+  }
+  int Border() const { return (w_.right - w_.left - c_.right) / 2; }
+  int LineX(const std::string& s) const { return w_.left + c_.right - 10 * static_cast<int>(s.size()) - 65; }
+  int LineY() const { return w_.top + Border(); }
+  // Where a line's glyphs may land: from its left end, 24 pixels high.
+  RECT LineBand(const std::string& s) const {
+    return {LineX(s) - 2, LineY(), LineX(s) + 14 * static_cast<LONG>(s.size()) + 4, LineY() + 26};
+  }
+  // The top of the window and what lies left of it, within the screen.
+  RECT Around() const {
+    return {std::max<LONG>(0, w_.left - 300), std::max<LONG>(0, w_.top - 10),
+            std::min<LONG>(GetSystemMetrics(SM_CXSCREEN), w_.right + 10),
+            std::min<LONG>(GetSystemMetrics(SM_CYSCREEN), w_.top + 60)};
+  }
+
+  HWND window_ = nullptr;
+  RECT w_{}, c_{};
+};
+
+TEST_F(PainterOnScreen, PaintsTheLineInYellowWhereTheGeometrySays) {
+  ASSERT_NO_FATAL_FAILURE(Show(100, 100, 400, 200));
+  const std::string line = "ABCDEFGHIJ";
+  PresentAtActiveWindow("", line);
+  YellowArea all = FindYellow(Around());
+  YellowArea band = FindYellow(LineBand(line));
+  EXPECT_GT(band.count, 60);
+  EXPECT_EQ(all.count, band.count) << "yellow outside the line's place";
+  EXPECT_GE(band.box.left, LineX(line));
+  EXPECT_GE(band.box.top, LineY());
+}
+
+TEST_F(PainterOnScreen, TwentyByteLineFitsAWindow266WideButNot265) {
+  const std::string line = "0123456789ABCDEFGHIJ";
+  ASSERT_NO_FATAL_FAILURE(Show(200, 150, 266, 200));
+  PresentAtActiveWindow("", line);
+  EXPECT_GT(FindYellow(LineBand(line)).count, 60);
+  DestroyWindow(window_);
+  window_ = nullptr;
+  Repaint();
+
+  ASSERT_NO_FATAL_FAILURE(Show(200, 150, 265, 200));
+  PresentAtActiveWindow("", line);
+  EXPECT_EQ(FindYellow(Around()).count, 0);
+}
+
+TEST_F(PainterOnScreen, WindowWhoseTopIsAtScreenHeightMinus80GetsNothing) {
+  const int h = GetSystemMetrics(SM_CYSCREEN);
+  const std::string line = "ABCDEFGHIJ";
+  ASSERT_NO_FATAL_FAILURE(Show(100, h - 80, 600, 200));
+  PresentAtActiveWindow("", line);
+  EXPECT_EQ(FindYellow(Around()).count, 0);
+  DestroyWindow(window_);
+  window_ = nullptr;
+  Repaint();
+
+  ASSERT_NO_FATAL_FAILURE(Show(100, h - 81, 600, 200));
+  PresentAtActiveWindow("", line);
+  EXPECT_GT(FindYellow(LineBand(line)).count, 60);
+}
+
+TEST_F(PainterOnScreen, EmptyLinesPaintNothing) {
+  ASSERT_NO_FATAL_FAILURE(Show(100, 100, 400, 200));
+  std::vector<uint32_t> before = Capture(Around());
+  PresentAtActiveWindow("", "");
+  EXPECT_EQ(Capture(Around()), before);
+}
+
+TEST_F(PainterOnScreen, PreviousLineIsPaintedOverInTheSampledColour) {
+  ASSERT_NO_FATAL_FAILURE(Show(100, 100, 400, 200));
+  // A leading space keeps the sample point (the line's left end, 5 pixels
+  // down) off the glyphs, on the caption behind them.
+  const std::string line = " ABCDEFGHI";
+  PresentAtActiveWindow("", line);
+  ASSERT_GT(FindYellow(LineBand(line)).count, 60);
+  PresentAtActiveWindow(line, "");
+  EXPECT_EQ(FindYellow(Around()).count, 0);
+}
+
+TEST_F(PainterOnScreen, PaintTextDefaultsToRedAndPaintsIntoAWindow) {
+  ASSERT_NO_FATAL_FAILURE(Show(100, 100, 400, 200));
+  PaintTextArgs args;
+  args.window = window_;
+  args.x = 10;
+  args.y = 10;
+  args.text = "WWWW";
+  PaintText(args);
+  Pump(100);  // a window's drawing reaches the screen when its thread next waits
+  POINT origin{0, 0};
+  ClientToScreen(window_, &origin);
+  RECT area{origin.x, origin.y, origin.x + 120, origin.y + 40};
+  std::vector<uint32_t> pixels = Capture(area);
+  int red = 0;
+  for (uint32_t p : pixels) red += ((p >> 16) & 0xFF) > 200 && ((p >> 8) & 0xFF) < 60 && (p & 0xFF) < 60;
+  EXPECT_GT(red, 20);
+}
+
+}  // namespace
+}  // namespace lizhi::presenters
