@@ -1,7 +1,6 @@
 #include "system/autostart.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include "runtime/commands/call_form.h"
 #include "system/run_key_win.h"
@@ -55,12 +54,6 @@ bool RemoveAutoStart(std::string_view name) {
   return removed;
 }
 
-void ExecuteFile(const ExecuteFileRequest& request) {
-  ShellExecuteA(nullptr, request.verb, request.file.c_str(),
-                request.parameters ? request.parameters->c_str() : nullptr, request.directory.c_str(),
-                request.showState);
-}
-
 void SetAutoStartCommand(rt::TypedValue& result, int32_t argCount, const rt::TypedValue* args) {
   rt::CommandArgs a(argCount, args);
   std::optional<int32_t> method;
@@ -71,11 +64,6 @@ void SetAutoStartCommand(rt::TypedValue& result, int32_t argCount, const rt::Typ
 void RemoveAutoStartCommand(rt::TypedValue& result, int32_t argCount, const rt::TypedValue* args) {
   rt::CommandArgs a(argCount, args);
   rt::SetLogical(result, RemoveAutoStart(a.Text(0)));
-}
-
-void ExecuteFileCommand(rt::TypedValue& result, int32_t argCount, const rt::TypedValue* args) {
-  ExecuteFile(ReadExecuteFileArgs(rt::CommandArgs(argCount, args)));
-  rt::SetNone(result);
 }
 
 }  // namespace lizhi::sys
