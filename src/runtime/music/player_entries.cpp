@@ -47,9 +47,12 @@ class PlayerTable {
   std::unordered_map<uintptr_t, std::unique_ptr<MusicPlayer>> players_;
 };
 
+// Never destroyed: players still alive when the process exits are not torn
+// down by a static destructor after their threads were already killed. The
+// end of the program removes them properly before that.
 PlayerTable& Players() {
-  static PlayerTable table;
-  return table;
+  static PlayerTable* const table = new PlayerTable;
+  return *table;
 }
 
 constexpr int32_t PlayStateCode(MusicPlayer::State state) {

@@ -19,13 +19,19 @@ WaveOutput::~WaveOutput() {
 void WaveOutput::Pause() {
   StageBase::Pause();
   std::lock_guard lock(deviceMutex_);
-  if (deviceOpen_) device_->Pause();
+  if (deviceOpen_ && !devicePaused_) {
+    device_->Pause();
+    devicePaused_ = true;
+  }
 }
 
 void WaveOutput::Resume() {
   {
     std::lock_guard lock(deviceMutex_);
-    if (deviceOpen_) device_->Restart();
+    if (deviceOpen_ && devicePaused_) {
+      device_->Restart();
+      devicePaused_ = false;
+    }
   }
   StageBase::Resume();
 }
@@ -98,7 +104,10 @@ void WaveOutput::OpenDevice(const PcmFormat& format) {
   std::lock_guard lock(deviceMutex_);
   deviceOpen_ = device_->Open(format, headers, &WaveOutput::OnHeaderDone, this);
   // A pause that came while the format was on its way still holds.
-  if (deviceOpen_ && paused()) device_->Pause();
+  if (deviceOpen_ && paused() && !devicePaused_) {
+    device_->Pause();
+    devicePaused_ = true;
+  }
 }
 
 bool WaveOutput::PlayBlock(const PcmRing::Item& item) {

@@ -49,7 +49,8 @@ class WaveOutput final : public StageBase {
   PcmRing& ring_;
   std::unique_ptr<WaveDevice> device_;
   std::mutex deviceMutex_;   // one device call at a time; the done callback never takes it
-  bool deviceOpen_ = false;  // under deviceMutex_
+  bool deviceOpen_ = false;    // under deviceMutex_
+  bool devicePaused_ = false;  // under deviceMutex_
   PcmFormat format_;
   // Per header, under mutex_: 0 free, n > 0 the n-th block written, -n once
   // the device has finished with it.
