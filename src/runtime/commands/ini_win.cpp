@@ -1,4 +1,6 @@
 #include <windows.h>
+// <windows.h> maps WriteProfileString to its ANSI API; ours is a different routine.
+#undef WriteProfileString
 
 #include <vector>
 
