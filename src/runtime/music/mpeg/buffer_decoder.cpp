@@ -6,8 +6,23 @@
 namespace lizhi::mpeg {
 namespace {
 
+// sampleRate 0: any.
 bool HeaderAt(const uint8_t* data, size_t size, size_t at, int sampleRate, FrameHeader& h) {
-  return at + kFrameHeaderBytes <= size && ParseFrameHeader(data + at, size - at, h) && h.sampleRate == sampleRate;
+  return at + kFrameHeaderBytes <= size && ParseFrameHeader(data + at, size - at, h) &&
+         (sampleRate == 0 || h.sampleRate == sampleRate);
+}
+
+bool StartsWith(const uint8_t* data, size_t size, size_t at, const char* text) {
+  for (size_t i = 0; text[i] != 0; ++i) {
+    if (at + i >= size || data[at + i] != static_cast<uint8_t>(text[i])) return false;
+  }
+  return true;
+}
+
+// A tag that may follow the last frame: ID3 v1 or v2, APE, Lyrics3.
+bool TagAt(const uint8_t* data, size_t size, size_t at) {
+  return StartsWith(data, size, at, "TAG") || StartsWith(data, size, at, "APETAGEX") ||
+         StartsWith(data, size, at, "ID3") || StartsWith(data, size, at, "LYRICS");
 }
 
 }  // namespace
@@ -19,7 +34,9 @@ long FindNextFrame(const uint8_t* data, size_t size, size_t from, int sampleRate
     if (!HeaderAt(data, size, at, sampleRate, h)) continue;
     const size_t next = at + static_cast<size_t>(h.frameBytes);
     FrameHeader following;
-    if (next == size || HeaderAt(data, size, next, sampleRate, following)) return static_cast<long>(at);
+    if (next == size || TagAt(data, size, next) || HeaderAt(data, size, next, sampleRate, following)) {
+      return static_cast<long>(at);
+    }
   }
   return -1;
 }
@@ -35,8 +52,15 @@ BufferDecodeResult DecodeBuffer(const uint8_t* data, size_t size, Decoder& decod
   StreamSearchOptions options;
   options.allowLayer1 = true;
   options.matchChannelCountOnly = true;
-  const StreamStart start = FindStream(data + begin, size - begin, options);
-  if (!start.found || !decoder.Init(start.first)) return result;
+  StreamStart start = FindStream(data + begin, size - begin, options);
+  if (!start.found) {
+    // Too short for three frames: one or two frames, maybe followed by a tag.
+    const long at = FindNextFrame(data, size, begin, 0);
+    if (at < 0 || !ParseFrameHeader(data + at, size - static_cast<size_t>(at), start.first)) return result;
+    start.found = true;
+    start.offset = static_cast<size_t>(at) - begin;
+  }
+  if (!decoder.Init(start.first)) return result;
   decoder.SetFollowFrameChannels(decodeOptions.followFrameChannels);
   result.found = true;
   result.sampleRate = decoder.sampleRate();

@@ -1,6 +1,7 @@
 // Decoding a whole MPEG audio file held in memory: the path of mp3dec and of
 // the compliance tests. Skips a leading ID3 v2 tag and a trailing ID3 v1 tag,
-// finds the stream (layer I allowed), then decodes frame after frame; where a
+// finds the stream (layer I allowed; a file too short for the three-frame
+// check may hold one or two frames followed by a tag), then decodes frame after frame; where a
 // frame does not decode it resynchronises at the next frame of the same sample
 // rate that is followed by another one.
 #pragma once
@@ -33,8 +34,8 @@ BufferDecodeResult DecodeBuffer(const uint8_t* data, size_t size, Decoder& decod
                                 PcmSink sink, void* context, const BufferDecodeOptions& options = {});
 
 // Offset of the next frame at or after `from` whose header is valid, has the
-// given sample rate and is followed by another such header (or ends exactly at
-// the end of the data); -1 when there is none.
+// given sample rate (0: any) and is followed by another such header, by a tag
+// (ID3, APE, Lyrics3) or by the end of the data; -1 when there is none.
 long FindNextFrame(const uint8_t* data, size_t size, size_t from, int sampleRate);
 
 }  // namespace lizhi::mpeg

@@ -8,12 +8,15 @@ inline constexpr double kPi = 3.14159265358979323846264338327950288;
 
 constexpr double Abs(double x) { return x < 0 ? -x : x; }
 
+// Newton's iterations from a power of two above the root decrease steadily
+// until they reach it; they stop at the first step that does not go down.
 constexpr double Sqrt(double x) {
   if (x <= 0) return 0;
-  double r = x > 1 ? x : 1;
-  for (int i = 0; i < 200; ++i) {
+  double r = 1;
+  while (r * r < x) r *= 2;
+  for (int i = 0; i < 100; ++i) {
     const double next = 0.5 * (r + x / r);
-    if (next == r) break;
+    if (next >= r) break;
     r = next;
   }
   return r;
@@ -22,13 +25,11 @@ constexpr double Sqrt(double x) {
 constexpr double Cbrt(double x) {
   if (x == 0) return 0;
   if (x < 0) return -Cbrt(-x);
-  double r = x > 1 ? x : 1;
-  for (int i = 0; i < 400; ++i) {
+  double r = 1;
+  while (r * r * r < x) r *= 2;
+  for (int i = 0; i < 100; ++i) {
     const double next = (2 * r + x / (r * r)) / 3;
-    if (Abs(next - r) <= r * 1e-17) {
-      r = next;
-      break;
-    }
+    if (next >= r) break;
     r = next;
   }
   return r;
