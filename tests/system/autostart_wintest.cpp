@@ -89,7 +89,7 @@ TEST_F(AutoStart, RefusedMachineKeyFallsBackToTheUserKey) {
   EXPECT_TRUE(NothingRegistered());
 }
 
-TEST_F(AutoStart, RefusedEverywhereReportsFailure) {
+TEST_F(AutoStart, RefusedEverywhereRegistersNothing) {
   RunValueWriterInUse() = &RefuseEveryKey;
   EXPECT_FALSE(SetAutoStart(kName, target_));
   EXPECT_TRUE(NothingRegistered());

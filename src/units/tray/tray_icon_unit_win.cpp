@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstddef>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -26,6 +27,7 @@ constexpr char kWindowClass[] = "LizhiTrayIcon";
 constexpr DWORD kExStyle = WS_EX_APPWINDOW | WS_EX_WINDOWEDGE;  // 0x40100
 // The record with balloon fields (Windows 2000 and later, 32-bit): 488 bytes.
 constexpr DWORD kRecordSize = 488;
+static_assert(sizeof(NOTIFYICONDATAA) >= kRecordSize && offsetof(NOTIFYICONDATAA, szTip) + 128 <= kRecordSize);
 constexpr UINT kRecordFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 constexpr int kDesignIconSize = 16;
 

@@ -260,6 +260,36 @@ TEST_F(TrayIconUnit, SavedBlockHoldsTheCurrentProperties) {
   EXPECT_FALSE(back->showInTray);
 }
 
+TEST_F(TrayIconUnit, DesignSurfaceShowsTheIconCentredOnButtonFace) {
+  HWND parent = test::MakeTopLevelWindow(true);
+  extraParents_.push_back(parent);
+  TrayIconProperties p;
+  p.icon = SolidIconFile(16, 0x00FF0000);  // red
+  p.showInTray = false;
+  std::vector<uint8_t> block = SaveTrayIconBlock(p);
+  rt::UnitCreateParams params;
+  params.block = block.data();
+  params.blockSize = block.size();
+  params.parentWindow = parent;
+  params.style = WS_VISIBLE;
+  params.left = 10;
+  params.top = 10;
+  params.width = 32;
+  params.height = 33;
+  void* unit = TrayIconUnitType().create(params);
+  ASSERT_NE(unit, nullptr);
+  HWND window = WindowOf(unit);
+  UpdateWindow(window);
+  RECT r;
+  GetWindowRect(window, &r);
+  // The icon sits at ((32 - 16) / 2, (33 - 16) / 2); the rest is button face
+  // inside a one-pixel frame of the default pen.
+  RECT icon{r.left + 8, r.top + 8, r.left + 24, r.top + 24};
+  EXPECT_TRUE(test::WaitForScreenColour(icon, RGB(255, 0, 0)));
+  EXPECT_TRUE(test::WaitForScreenColour({r.left + 2, r.top + 2, r.left + 6, r.top + 6}, GetSysColor(COLOR_BTNFACE)));
+  EXPECT_TRUE(test::WaitForScreenColour({r.left, r.top, r.right, r.top + 1}, RGB(0, 0, 0)));
+}
+
 TEST_F(TrayIconUnit, UnreadableBlockCreatesNothing) {
   const uint8_t damaged[] = {1, 0x40, 0, 0, 0, 1, 2};
   rt::UnitCreateParams p;
