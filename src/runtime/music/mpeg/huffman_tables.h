@@ -11,7 +11,7 @@ struct HuffmanTable {
   uint8_t linbits;   // extra bits for values of 15 (big-value tables 16-31)
 };
 
-extern const int16_t kHuffmanNodes[3318];
+extern const int16_t kHuffmanNodes[6240];
 extern const HuffmanTable kHuffmanTables[32];  // big-value tables by table_select
 extern const HuffmanTable kCount1Tables[2];    // count1 tables A and B by count1table_select
 

@@ -10,9 +10,9 @@ namespace {
 // The 2N-point IMDCT of N coefficients is a DCT-IV of size N, unfolded:
 // y[i] = z[i + N/2] (i < N/2), -z[3N/2 - 1 - i] (i < 3N/2), -z[i - 3N/2].
 // kDct4_18[k][n] = cos(pi (2n + 1)(2k + 1) / 72), kDct4_6 likewise for N = 6.
-template <int N>
-constexpr std::array<std::array<float, N>, N> MakeDct4() {
-  std::array<std::array<float, N>, N> t{};
+template <int N, int Padded>
+constexpr std::array<std::array<float, Padded>, N> MakeDct4() {
+  std::array<std::array<float, Padded>, N> t{};
   for (int k = 0; k < N; ++k) {
     for (int n = 0; n < N; ++n) {
       t[k][n] = static_cast<float>(cmath::Cos(cmath::kPi * (2 * n + 1) * (2 * k + 1) / (4.0 * N)));
@@ -52,26 +52,29 @@ constexpr std::array<std::array<float, 36>, 4> MakeWindows() {
   return w;
 }
 
-constexpr auto kDct4_18 = MakeDct4<18>();
-constexpr auto kDct4_6 = MakeDct4<6>();
+// Rows padded to whole vectors of four so that the loops below vectorise.
+constexpr auto kDct4_18 = MakeDct4<18, 20>();
+constexpr auto kDct4_6 = MakeDct4<6, 8>();
 constexpr auto kWindows = MakeWindows();
 
 void Dct4_18(const float* x, float* z) {
-  float acc[18] = {};
+  float acc[20] = {};
   for (int k = 0; k < 18; ++k) {
     const float v = x[k];
-    if (v == 0.0f) continue;
-    for (int n = 0; n < 18; ++n) acc[n] += v * kDct4_18[k][n];
+    const float* row = kDct4_18[k].data();
+    for (int n = 0; n < 20; ++n) acc[n] += v * row[n];
   }
   for (int n = 0; n < 18; ++n) z[n] = acc[n];
 }
 
 void Dct4_6(const float* x, float* z) {
-  for (int n = 0; n < 6; ++n) {
-    float acc = 0.0f;
-    for (int k = 0; k < 6; ++k) acc += x[k] * kDct4_6[k][n];
-    z[n] = acc;
+  float acc[8] = {};
+  for (int k = 0; k < 6; ++k) {
+    const float v = x[k];
+    const float* row = kDct4_6[k].data();
+    for (int n = 0; n < 8; ++n) acc[n] += v * row[n];
   }
+  for (int n = 0; n < 6; ++n) z[n] = acc[n];
 }
 
 // 36 windowed output samples of a long block.

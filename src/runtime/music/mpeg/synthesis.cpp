@@ -1,7 +1,9 @@
 #include "runtime/music/mpeg/synthesis.h"
 
 #include <array>
-#include <cmath>
+#include <algorithm>
+#include <bit>
+#include <cstring>
 
 #include "runtime/music/mpeg/constexpr_math.h"
 #include "runtime/music/mpeg/synthesis_window.h"
@@ -61,19 +63,15 @@ constexpr std::array<std::array<float, 64>, 8> MakeWindow() {
 
 constexpr auto kWindow = MakeWindow();
 
-inline int16_t ToPcm(float x) {
-  const long v = std::lrint(x);
-  if (v > 32767) return 32767;
-  if (v < -32768) return -32768;
-  return static_cast<int16_t>(v);
+// Rounds x (within the 16-bit range) to the nearest integer, ties to even:
+// the magic number 1.5 * 2^23 puts the rounded value in the low mantissa
+// bits. Plain code that the compiler vectorises, unlike calls to lrintf.
+inline int16_t RoundToInt16(float x) {
+  return static_cast<int16_t>(std::bit_cast<int32_t>(x + 12582912.0f) - 0x4B400000);
 }
 
-inline void StoreLittleEndian(int16_t* at, int16_t value) {
-  auto* bytes = reinterpret_cast<uint8_t*>(at);
-  const auto u = static_cast<uint16_t>(value);
-  bytes[0] = static_cast<uint8_t>(u & 0xFF);
-  bytes[1] = static_cast<uint8_t>(u >> 8);
-}
+// PCM is little-endian, as the hosts (x86) are.
+static_assert(std::endian::native == std::endian::little);
 
 }  // namespace
 
@@ -99,8 +97,17 @@ void Synthesize(SynthesisChannel& state, const float (*subbands)[32], int slots,
       const float* w = kWindow[i].data();
       for (int j = 0; j < 32; ++j) acc[j] += even[j] * w[j] + odd[j] * w[32 + j];
     }
+    // Saturate, then round (kept as two loops so that both vectorise).
+    for (int j = 0; j < 32; ++j) acc[j] = acc[j] < -32768.0f ? -32768.0f : acc[j];
+    for (int j = 0; j < 32; ++j) acc[j] = acc[j] > 32767.0f ? 32767.0f : acc[j];
+    int16_t samples[32];
+    for (int j = 0; j < 32; ++j) samples[j] = RoundToInt16(acc[j]);
     int16_t* out = pcm + static_cast<ptrdiff_t>(32 * t) * stride;
-    for (int j = 0; j < 32; ++j) StoreLittleEndian(out + j * stride, ToPcm(acc[j]));
+    if (stride == 1) {
+      std::memcpy(out, samples, sizeof(samples));
+    } else {
+      for (int j = 0; j < 32; ++j) out[j * stride] = samples[j];
+    }
   }
 }
 
