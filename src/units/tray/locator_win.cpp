@@ -31,16 +31,25 @@ BOOL CALLBACK MatchNotifyArea(HWND window, LPARAM context) {
   return FALSE;
 }
 
-// The shell paints a changed icon later, on its own thread, and the capture
-// must not come first. Windows paints the area's pending updates when asked
-// (UPDATENOW sends the WM_PAINT); Wine paints on its own and shows the result
-// when the shell's thread next waits, which a message round trip to that thread
-// lets happen. A hung shell costs nothing: the round trip is then skipped.
+// The shell shows a changed icon a little later, in its own time, and the
+// capture must not come first. Windows paints the area's pending updates when
+// asked (UPDATENOW sends the WM_PAINT). Wine paints at once but hands the
+// pixels to the display only when the shell's thread next goes idle: a message
+// round trip with that thread, then a moment's yield, lets it get there. A hung
+// shell costs nothing: the round trip is then skipped.
 void WaitForShellPaint(HWND area) {
   constexpr UINT kRoundTripLimitMs = 100;
+  constexpr double kSettleMs = 1.0;
   RedrawWindow(area, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   DWORD_PTR ignored = 0;
   SendMessageTimeoutA(area, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kRoundTripLimitMs, &ignored);
+  LARGE_INTEGER frequency, start, now;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  do {
+    SwitchToThread();
+    QueryPerformanceCounter(&now);
+  } while (static_cast<double>(now.QuadPart - start.QuadPart) * 1000.0 < kSettleMs * static_cast<double>(frequency.QuadPart));
 }
 
 ScreenRect VirtualScreen() {
