@@ -58,14 +58,14 @@ bool DecodeLayer1(BitReader& reader, const FrameHeader& h, SubbandSamples& out) 
       for (int ch = 0; ch < channels; ++ch) {
         const int a = allocation[ch][sb];
         if (a == 0) {
-          out[ch][slot][sb] = 0.0f;
+          out[ch][sb][slot] = 0.0f;
           continue;
         }
         if (!(sb >= bound && ch == 1)) {
           const int bits = a + 1;
           fraction = Fraction(reader.Read(bits), (1u << bits) - 1);
         }
-        out[ch][slot][sb] = fraction * kLayer12ScaleFactors[scale[ch][sb]];
+        out[ch][sb][slot] = fraction * kLayer12ScaleFactors[scale[ch][sb]];
       }
     }
   }
@@ -136,16 +136,16 @@ bool DecodeLayer2(BitReader& reader, const FrameHeader& h, SubbandSamples& out) 
   }
 
   for (int ch = 0; ch < 2; ++ch) {
-    for (int slot = 0; slot < 36; ++slot) std::memset(out[ch][slot] + sblimit, 0, sizeof(float) * (32 - sblimit));
+    for (int sb = sblimit; sb < 32; ++sb) std::memset(out[ch][sb], 0, sizeof(out[ch][sb]));
   }
   for (int granule = 0; granule < 12; ++granule) {
     const int part = granule / 4;
     for (int sb = 0; sb < sblimit; ++sb) {
       float f[3] = {};  // above the bound: read once, used by both channels
       for (int ch = 0; ch < channels; ++ch) {
-        float* s0 = &out[ch][3 * granule][sb];
-        float* s1 = &out[ch][3 * granule + 1][sb];
-        float* s2 = &out[ch][3 * granule + 2][sb];
+        float* s0 = &out[ch][sb][3 * granule];
+        float* s1 = s0 + 1;
+        float* s2 = s0 + 2;
         const int q = quant[ch][sb];
         if (q < 0) {
           *s0 = *s1 = *s2 = 0.0f;

@@ -7,9 +7,12 @@
 
 namespace lizhi::mpeg {
 
-// Subband samples of one frame: [channel][time slot][subband]; layer I fills
-// 12 time slots, layer II 36.
-using SubbandSamples = float[2][36][32];
+// Subband samples of one frame: [channel][subband][time slot], the time slots
+// of a subband one after another (the synthesis transforms four at once).
+// Layer I fills 12 time slots, layer II and MPEG-1 layer III 36, MPEG-2
+// layer III 18.
+inline constexpr int kMaxSlots = 36;
+using SubbandSamples = float[2][32][kMaxSlots];
 
 // `reader` starts after the header and CRC. False when the data is damaged
 // beyond use (the reader ran past the frame); samples are then unspecified.

@@ -104,16 +104,17 @@ void ShortBlock(const float* x, float* y) {
 }  // namespace
 
 void InverseMdct(const float xr[576], const GranuleChannelInfo& g, int subbands, float overlap[32][18],
-                 float out[18][32]) {
+                 float (*out)[kMaxSlots], int firstSlot) {
   const bool shortBlocks = g.windowSwitching && g.blockType == 2;
   const int blockType = g.windowSwitching ? g.blockType : 0;
   for (int sb = 0; sb < 32; ++sb) {
     float* keep = overlap[sb];
+    float* slots = out[sb] + firstSlot;
     const bool invert = (sb & 1) != 0;
     if (sb >= subbands) {
       for (int t = 0; t < 18; ++t) {
         const float v = keep[t];
-        out[t][sb] = (invert && (t & 1)) ? -v : v;
+        slots[t] = (invert && (t & 1)) ? -v : v;
         keep[t] = 0.0f;
       }
       continue;
@@ -130,7 +131,7 @@ void InverseMdct(const float xr[576], const GranuleChannelInfo& g, int subbands,
     }
     for (int t = 0; t < 18; ++t) {
       const float v = y[t] + keep[t];
-      out[t][sb] = (invert && (t & 1)) ? -v : v;
+      slots[t] = (invert && (t & 1)) ? -v : v;
       keep[t] = y[t + 18];
     }
   }

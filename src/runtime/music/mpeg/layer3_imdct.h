@@ -3,14 +3,16 @@
 // and the frequency inversion of odd subbands.
 #pragma once
 
+#include "runtime/music/mpeg/layer12.h"
 #include "runtime/music/mpeg/layer3_side_info.h"
 
 namespace lizhi::mpeg {
 
 // xr: the 576 lines (short blocks already reordered). Subbands at or above
 // `subbands` are zero. overlap: the second halves kept from the previous
-// granule, replaced by this granule's. out: 18 time slots of 32 subband samples.
+// granule, replaced by this granule's. out: per subband, the granule's 18
+// time slots from out[sb][firstSlot].
 void InverseMdct(const float xr[576], const GranuleChannelInfo& g, int subbands, float overlap[32][18],
-                 float out[18][32]);
+                 float (*out)[kMaxSlots], int firstSlot);
 
 }  // namespace lizhi::mpeg

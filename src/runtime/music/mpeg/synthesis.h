@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "runtime/music/mpeg/layer12.h"
+
 namespace lizhi::mpeg {
 
 // History of one channel: the last 16 V vectors (64 values each).
@@ -12,9 +14,11 @@ struct SynthesisChannel {
   int newest;  // slot of the most recent V vector
 };
 
-// Runs `slots` time slots of one channel: subbands[t][0..31] -> PCM samples
+// Runs `slots` time slots of one channel: subbands[sb][t] -> PCM samples
 // written as int16 little-endian to pcm + (32 t + j) * stride (stride in
-// samples, i.e. the channel count for interleaved output).
-void Synthesize(SynthesisChannel& state, const float (*subbands)[32], int slots, int16_t* pcm, int stride);
+// samples, i.e. the channel count for interleaved output). Rows hold
+// kMaxSlots slots; a slot count that is not a multiple of 4 may read (not use)
+// up to 3 slots past `slots`.
+void Synthesize(SynthesisChannel& state, const float (*subbands)[kMaxSlots], int slots, int16_t* pcm, int stride);
 
 }  // namespace lizhi::mpeg
