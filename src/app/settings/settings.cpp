@@ -1,5 +1,7 @@
 #include "app/settings/settings.h"
 
+#include "app/settings/ini_editor.h"
+#include "runtime/commands/files.h"
 #include "runtime/commands/ini.h"
 #include "runtime/runtime_state.h"
 
@@ -30,8 +32,15 @@ std::string ReadSetting(std::string_view key, std::string_view defaultValue) {
 std::string ReadSetting(const SettingKey& key) { return ReadSetting(key.name, key.defaultValue); }
 
 void WriteSetting(std::string_view key, std::string_view value) {
-  std::string path = SettingsPath(), k(key), v(value);
-  rt::WriteIniItem(path.c_str(), kSection, k.c_str(), v.c_str());
+  std::string path = SettingsPath();
+  rt::FileContents old;
+  // A file that exists but cannot be read is left alone rather than replaced.
+  if (!rt::ReadWholeFile(path.c_str(), 0, rt::AllocationFailure::kResult, old) && rt::FileExists(path.c_str()))
+    return;
+  std::string_view oldText(reinterpret_cast<const char*>(old.data()), old.data() ? old.size : 0);
+  std::string text = SetIniValue(oldText, kSection, key, value);
+  std::span<const uint8_t> piece(reinterpret_cast<const uint8_t*>(text.data()), text.size());
+  rt::ReplaceFileContents(path.c_str(), {&piece, 1});
 }
 
 DisplayMode ParseDisplayMode(std::string_view stored) {

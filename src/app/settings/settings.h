@@ -13,8 +13,10 @@ std::string SettingsPath();
 // The key's value, or `defaultValue` when the file or key is missing; at most
 // 10239 bytes of a value are seen.
 std::string ReadSetting(std::string_view key, std::string_view defaultValue);
-// Writes at once, creating the file and section when missing. Failures are
-// ignored.
+// Writes at once, creating the file and section when missing. Only the key's
+// line changes: whatever else the file holds is kept byte for byte (the
+// platform's own writer would rewrite it from what it could parse). Failures
+// are ignored.
 void WriteSetting(std::string_view key, std::string_view value);
 
 // The keys with their fixed defaults ("file" has none: its callers choose).

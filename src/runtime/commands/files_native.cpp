@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <string>
 
 #include "runtime/commands/files.h"
@@ -92,6 +93,27 @@ bool WriteWholeFile(const char* path, std::span<const std::span<const uint8_t>> 
     }
   }
   return ::close(fd.release()) == 0;
+}
+
+bool ReplaceFileContents(const char* path, std::span<const std::span<const uint8_t>> pieces) {
+  if (!path || !*path) return false;
+  std::string target = NativePath(path);
+  struct stat before;
+  bool existed = ::stat(target.c_str(), &before) == 0;
+  std::string temporary = std::string(path) + "~";
+  if (!WriteWholeFile(temporary.c_str(), pieces) || ::rename(NativePath(temporary).c_str(), target.c_str()) != 0) {
+    ::unlink(NativePath(temporary).c_str());
+    return false;
+  }
+  struct stat after;
+  if (existed && ::stat(target.c_str(), &after) == 0 &&
+      (after.st_mtim.tv_sec < before.st_mtim.tv_sec ||
+       (after.st_mtim.tv_sec == before.st_mtim.tv_sec && after.st_mtim.tv_nsec <= before.st_mtim.tv_nsec))) {
+    timespec times[2] = {{0, UTIME_OMIT}, before.st_mtim};
+    if (++times[1].tv_nsec >= 1000000000) times[1].tv_nsec = 0, ++times[1].tv_sec;
+    ::utimensat(AT_FDCWD, target.c_str(), times, 0);
+  }
+  return true;
 }
 
 }  // namespace lizhi::rt

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <string>
+
 #include "runtime/commands/files.h"
 #include "runtime/win_handles.h"
 
@@ -63,6 +65,40 @@ bool WriteWholeFile(const char* path, std::span<const std::span<const uint8_t>> 
     }
   }
   return CloseHandle(file.release()) != 0;
+}
+
+namespace {
+bool LastWriteTime(const char* path, ULARGE_INTEGER& time) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return false;
+  time.LowPart = data.ftLastWriteTime.dwLowDateTime;
+  time.HighPart = data.ftLastWriteTime.dwHighDateTime;
+  return true;
+}
+}  // namespace
+
+bool ReplaceFileContents(const char* path, std::span<const std::span<const uint8_t>> pieces) {
+  if (!path || !*path) return false;
+  ULARGE_INTEGER before{};
+  bool existed = LastWriteTime(path, before);
+  std::string temporary = std::string(path) + "~";
+  if (!WriteWholeFile(temporary.c_str(), pieces)) {
+    DeleteFileA(temporary.c_str());
+    return false;
+  }
+  if (!MoveFileExA(temporary.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    DeleteFileA(temporary.c_str());
+    return false;
+  }
+  ULARGE_INTEGER after{};
+  if (existed && LastWriteTime(path, after) && after.QuadPart <= before.QuadPart) {
+    win::Handle file(CreateFileA(path, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    after.QuadPart = before.QuadPart + 1;
+    FILETIME time{after.LowPart, after.HighPart};
+    if (file) SetFileTime(file.get(), nullptr, nullptr, &time);
+  }
+  return true;
 }
 
 }  // namespace lizhi::rt

@@ -54,8 +54,9 @@ std::vector<std::string> ReadLines(const std::string& path) {
 bool SectionHeader(std::string_view line, std::string_view& name) {
   line = Trim(line);
   if (line.empty() || line.front() != '[') return false;
-  size_t close = line.find(']');
-  name = Trim(line.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+  size_t close = line.rfind(']');
+  if (close == std::string_view::npos || close == 0) return false;  // not a header: the line is skipped
+  name = Trim(line.substr(1, close - 1));
   return true;
 }
 

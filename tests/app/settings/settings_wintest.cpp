@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/settings/program_directory.h"
+#include "app/settings/settings.h"
+#include "runtime/commands/files.h"
+
+namespace lizhi {
+namespace {
+
+void WriteBytes(const std::string& path, std::string_view bytes) {
+  std::span<const uint8_t> piece(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+  ASSERT_TRUE(rt::WriteWholeFile(path.c_str(), {&piece, 1}));
+}
+
+std::string ReadBytes(const std::string& path) {
+  rt::FileContents contents;
+  if (!rt::ReadWholeFile(path.c_str(), 0, rt::AllocationFailure::kResult, contents) || !contents.data()) return {};
+  return std::string(reinterpret_cast<const char*>(contents.data()), contents.size);
+}
+
+std::string Garbage(size_t n, bool withZeros) {
+  std::string bytes;
+  uint32_t x = 99;
+  for (size_t i = 0; i < n; ++i) {
+    x = x * 1103515245 + 12345;
+    char c = static_cast<char>(x >> 16);
+    if (!withZeros && c == 0) c = 1;
+    bytes += c;
+  }
+  return bytes;
+}
+
+void ExpectAllDefaults() {
+  EXPECT_EQ(app::ReadSetting(app::kShowKey), "title");
+  EXPECT_EQ(app::ReadSetting(app::kRandKey), "t");
+  EXPECT_EQ(app::ReadSetting(app::kTimeKey), "2");
+  EXPECT_EQ(app::ReadSetting(app::kPlayKey), "f");
+  EXPECT_EQ(app::ReadSetting(app::kMp3Key), "");
+  EXPECT_EQ(app::ReadSetting(app::kAutorunKey), "");
+  EXPECT_EQ(app::ReadSetting("file", "d"), "d");
+}
+
+// Writes one key, then checks that the platform reads it back, every other
+// key still reads its default, and the old bytes are all still there.
+void WriteOneKeyAndCheck(const std::string& before) {
+  WriteBytes(app::SettingsPath(), before);
+  ExpectAllDefaults();
+  app::WriteSetting("show", "mouse");
+  EXPECT_EQ(app::ReadSetting(app::kShowKey), "mouse");
+  EXPECT_EQ(app::ReadSetting(app::kRandKey), "t");
+  EXPECT_EQ(app::ReadSetting(app::kTimeKey), "2");
+  std::string after = ReadBytes(app::SettingsPath());
+  ASSERT_GE(after.size(), before.size());
+  EXPECT_EQ(after.compare(0, before.size(), before), 0);
+}
+
+TEST(SettingsWin, PlainTextIsReadAsDefaultsAndKeptOnWrite) {
+  test::TempProgramDirectory dir;
+  WriteOneKeyAndCheck("This is not an INI file.\r\nJust words = and signs ]\r\nshow=agent\r\n");
+}
+
+TEST(SettingsWin, BinaryGarbageIsReadAsDefaultsAndKeptOnWrite) {
+  test::TempProgramDirectory dir;
+  WriteOneKeyAndCheck(Garbage(4000, true));
+}
+
+TEST(SettingsWin, GarbageWithoutZeroBytesIsKeptToo) {
+  test::TempProgramDirectory dir;
+  WriteOneKeyAndCheck(Garbage(20000, false));
+}
+
+TEST(SettingsWin, QuickSuccessiveWritesAreAllSeen) {
+  test::TempProgramDirectory dir;
+  // The platform reader caches a file by its last-write time; writes within
+  // one tick of the file system clock must still be read anew.
+  for (int i = 0; i < 30; ++i) {
+    std::string value = std::to_string(i);
+    app::WriteSetting("time", value);
+    ASSERT_EQ(app::ReadSetting(app::kTimeKey), value);
+  }
+}
+
+TEST(SettingsWin, WrittenFileIsAPlainIniFile) {
+  test::TempProgramDirectory dir;
+  app::WriteSetting("show", "qipao");
+  app::WriteSetting("rand", "f");
+  app::WriteSetting("show", "agent");
+  EXPECT_EQ(ReadBytes(app::SettingsPath()), "[lz]\r\nshow=agent\r\nrand=f\r\n");
+  char value[64] = {};
+  GetPrivateProfileStringA("lz", "rand", "", value, sizeof value, app::SettingsPath().c_str());
+  EXPECT_STREQ(value, "f");
+}
+
+TEST(SettingsWin, ALongValueIsReadCut) {
+  test::TempProgramDirectory dir;
+  app::WriteSetting("file", std::string(12000, 'x'));
+  EXPECT_EQ(app::ReadSetting("file", ""), std::string(10239, 'x'));
+}
+
+}  // namespace
+}  // namespace lizhi
