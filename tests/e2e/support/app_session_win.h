@@ -1,0 +1,93 @@
+// One run of lizhi.exe in a fresh program directory, with the settings file
+// written beforehand when a test wants, and the tray menu's texts.
+#pragma once
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "e2e/support/app_desktop_win.h"
+#include "e2e/support/app_dialogs_win.h"
+#include "e2e/support/lizhi_process_win.h"
+#include "e2e/support/tray_menu_win.h"
+
+namespace lizhi::test {
+
+// Captions of the tray menu's items, GBK.
+namespace caption {
+inline const std::string kTitleBar = "\xB1\xEA\xCC\xE2\xC0\xB8\xCF\xD4\xCA\xBE";  // 标题栏显示
+inline const std::string kMouseFollow = "\xCA\xF3\xB1\xEA\xB8\xFA\xCB\xE6";     // 鼠标跟随
+inline const std::string kBalloon = "\xC6\xF8\xC5\xDD\xCF\xD4\xCA\xBE";         // 气泡显示
+inline const std::string kAgent = "\xBE\xAB\xC1\xE9\xCF\xD4\xCA\xBE";           // 精灵显示
+inline const std::string kRandom = "\xCB\xE6\xBB\xFA\xB2\xA5\xB7\xC5";          // 随机播放
+inline const std::string kSequential = "\xCB\xB3\xD0\xF2\xB2\xA5\xB7\xC5";      // 顺序播放
+inline const std::string kInterval = "\xBC\xE4\xB8\xF4\xCA\xB1\xBC\xE4";        // 间隔时间
+inline const std::string kMusic = "\xB2\xA5\xB7\xC5\xD2\xF4\xC0\xD6";           // 播放音乐
+inline const std::string kLoadText = "\xD4\xD8\xC8\xEB\xC4\xA3\xB0\xE5";        // 载入模板
+inline const std::string kEditText = "\xB1\xE0\xBC\xAD\xC4\xA3\xB0\xE5";        // 编辑模板
+inline const std::string kAutoStart = "\xBF\xAA\xBB\xFA\xD7\xD4\xC6\xF4";       // 开机自启
+inline const std::string kAbout = "\xB9\xD8\xD3\xDA\xC8\xED\xBC\xFE";           // 关于软件
+inline const std::string kExit = "\xCD\xCB\xB3\xF6";                            // 退出
+}  // namespace caption
+
+// The entries the tray menu shows, in order (hidden items left out), with a
+// check mark on the items named in `checked`.
+inline std::vector<MenuLine> TrayMenuLines(const std::vector<std::string>& checked) {
+  using namespace caption;
+  const std::string separator;
+  std::vector<MenuLine> lines;
+  for (const std::string& c : {kTitleBar, kMouseFollow, kBalloon, kAgent, separator, kRandom, kSequential, separator,
+                               kInterval, kMusic, separator, kLoadText, kEditText, separator, kAutoStart, kAbout,
+                               kExit}) {
+    bool mark = false;
+    for (const std::string& name : checked) mark = mark || (!c.empty() && c == name);
+    lines.push_back({c, mark});
+  }
+  return lines;
+}
+
+class AppSession {
+ public:
+  // Starts lizhi.exe and waits for its start-up window.
+  HWND Start() {
+    if (!lizhi.Start(BuildFile("lizhi.exe"), dir.path())) return nullptr;
+    window = lizhi.FindWindowOfClass("LizhiWindow", 15000);
+    return window;
+  }
+  std::string Ini() const { return dir.File("setup.ini"); }
+  void Store(const char* key, const char* value) const { WriteLzKey(Ini(), key, value); }
+  std::string Stored(const char* key) const { return ReadLzKey(Ini(), key); }
+  bool WaitForStored(const char* key, const std::string& value, DWORD ms = 5000) const {
+    return WaitUntil([&] { return Stored(key) == value; }, ms);
+  }
+  // A dialog box of the program once it shows, after a menu command.
+  HWND DialogAfter(MenuRecord item, DWORD ms = 8000) {
+    PostMenuCommand(window, item);
+    return WaitForDialogOf(lizhi.pid(), ms);
+  }
+
+  TempDirectory dir;
+  ChildProcess lizhi;
+  HWND window = nullptr;
+};
+
+// The changes of the strip's line over a while, each with its tick count.
+struct LineChange {
+  DWORD at;
+  std::string line;
+};
+inline std::vector<LineChange> WatchStripLine(HWND startupWindow, DWORD ms, size_t stopAfter = SIZE_MAX) {
+  std::vector<LineChange> changes;
+  std::string last = StripLine(startupWindow);
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < ms && changes.size() < stopAfter) {
+    PumpFor(20);
+    std::string now = StripLine(startupWindow);
+    if (now != last) changes.push_back({GetTickCount(), now});
+    last = now;
+  }
+  return changes;
+}
+
+}  // namespace lizhi::test
