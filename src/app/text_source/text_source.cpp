@@ -10,6 +10,8 @@ constexpr int32_t kRandRange = 32768;  // the runtime generator gives 0..32767
 }
 
 void LoadLines(TextSource& source, std::string_view path) {
+  // The old lines go first, so a reload never holds two files at once.
+  source.lines.Clear();
   rt::FileContents contents;
   std::string p(path);
   // A file too big for the memory left reads like an unreadable one.
