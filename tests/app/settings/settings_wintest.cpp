@@ -2,10 +2,12 @@
 
 #include <windows.h>
 
+#include <cctype>
 #include <string>
 
 #include "app/settings/program_directory.h"
 #include "app/settings/settings.h"
+#include "app/settings/stored_path.h"
 #include "runtime/commands/files.h"
 
 namespace lizhi {
@@ -93,6 +95,20 @@ TEST(SettingsWin, WrittenFileIsAPlainIniFile) {
   char value[64] = {};
   GetPrivateProfileStringA("lz", "rand", "", value, sizeof value, app::SettingsPath().c_str());
   EXPECT_STREQ(value, "f");
+}
+
+TEST(SettingsWin, StoredPathsFollowTheProgramDirectory) {
+  test::TempProgramDirectory dir;
+  CreateDirectoryA((dir / "txt").c_str(), nullptr);
+  std::string file = dir / "txt\\a.txt";
+  WriteBytes(file, "a");
+  // "\txt\a.txt" as written names the root of the current drive, where there is none.
+  EXPECT_EQ(app::ResolveStoredPath("\\txt\\a.txt"), file);
+  EXPECT_EQ(app::ResolveStoredPath(file), file);  // an existing full path is used as written
+  std::string upper = file;
+  for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+  EXPECT_EQ(app::ToStoredPath(upper), "\\TXT\\A.TXT");
+  EXPECT_EQ(app::ToStoredPath("D:\\t\\a.txt"), "D:\\t\\a.txt");
 }
 
 TEST(SettingsWin, ALongValueIsReadCut) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -132,6 +133,21 @@ TEST(TextSource, NothingToShowGivesThePlaceholder) {
   EXPECT_EQ(Lines(source), placeholder);
   app::LoadLines(source, dir.path());  // a folder
   EXPECT_EQ(Lines(source), placeholder);
+}
+
+TEST(TextSource, AFileTooLargeToHoldGivesThePlaceholder) {
+  test::TempProgramDirectory dir;
+  std::string path = dir / "huge.txt";
+  std::string native = path;
+  for (char& c : native)
+    if (c == '\\') c = '/';
+  {
+    std::ofstream create(native, std::ios::binary);
+  }
+  std::filesystem::resize_file(native, 2'600'000'000ull);  // sparse: no disk space used
+  app::TextSource source;
+  app::LoadLines(source, path);
+  EXPECT_EQ(Lines(source), (std::vector<std::string>{app::kPlaceholderLine}));
 }
 
 TEST(TextSource, BinaryGarbageGivesLinesWithoutCrashing) {

@@ -40,5 +40,36 @@ TEST(TextSourceWin, DefaultFileUnderItsChineseNameHoldsTheBuiltInText) {
   EXPECT_EQ(app::TextTitle(path), test::Gbk("励志文本"));
 }
 
+TEST(TextSourceWin, ALockedFileGivesThePlaceholder) {
+  test::TempProgramDirectory dir;
+  std::string path = dir / "locked.txt";
+  HANDLE locked = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+  DWORD written = 0;
+  WriteFile(locked, "a\r\nb", 4, &written, nullptr);
+  app::TextSource source;
+  app::LoadLines(source, path);
+  EXPECT_EQ(app::NextLine(source), app::kPlaceholderLine);
+  CloseHandle(locked);
+  app::LoadLines(source, path);
+  EXPECT_EQ(app::LineCount(source), 2u);
+}
+
+TEST(TextSourceWin, AFileBeyondTheAddressSpaceGivesThePlaceholder) {
+  test::TempProgramDirectory dir;
+  std::string path = dir / "huge.txt";
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  LARGE_INTEGER size;
+  size.QuadPart = 1'900'000'000;  // sparse on the host; no 32-bit process can hold it in one block
+  SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
+  SetEndOfFile(file);
+  CloseHandle(file);
+  app::TextSource source;
+  app::LoadLines(source, path);
+  EXPECT_EQ(app::LineCount(source), 1u);
+  EXPECT_EQ(app::LineAt(source, 0), app::kPlaceholderLine);
+}
+
 }  // namespace
 }  // namespace lizhi
