@@ -14,6 +14,11 @@ struct ModeName {
   DisplayMode mode;
   const char* value;
 };
+// UTF-16 (either order) and UTF-8 files announce themselves so.
+bool HasByteOrderMark(std::string_view text) {
+  return text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF") || text.starts_with("\xEF\xBB\xBF");
+}
+
 constexpr ModeName kModeNames[] = {
     {DisplayMode::kTitleBar, "title"},
     {DisplayMode::kMouseFollow, "mouse"},
@@ -38,6 +43,12 @@ void WriteSetting(std::string_view key, std::string_view value) {
   if (!rt::ReadWholeFile(path.c_str(), 0, rt::AllocationFailure::kResult, old) && rt::FileExists(path.c_str()))
     return;
   std::string_view oldText(reinterpret_cast<const char*>(old.data()), old.data() ? old.size : 0);
+  if (HasByteOrderMark(oldText)) {
+    // A Unicode file: only the platform knows how to put a GBK value into it.
+    std::string k(key), v(value);
+    rt::WriteIniItem(path.c_str(), kSection, k.c_str(), v.c_str());
+    return;
+  }
   std::string text = SetIniValue(oldText, kSection, key, value);
   std::span<const uint8_t> piece(reinterpret_cast<const uint8_t*>(text.data()), text.size());
   rt::ReplaceFileContents(path.c_str(), {&piece, 1});

@@ -111,6 +111,19 @@ TEST(SettingsWin, StoredPathsFollowTheProgramDirectory) {
   EXPECT_EQ(app::ToStoredPath("D:\\t\\a.txt"), "D:\\t\\a.txt");
 }
 
+TEST(SettingsWin, AUnicodeFileStaysUnicode) {
+  test::TempProgramDirectory dir;
+  const wchar_t text[] = L"\uFEFF[lz]\r\nshow=mouse\r\n";
+  WriteBytes(app::SettingsPath(), std::string_view(reinterpret_cast<const char*>(text), sizeof text - sizeof(wchar_t)));
+  EXPECT_EQ(app::ReadSetting(app::kShowKey), "mouse");
+  app::WriteSetting("rand", "f");
+  EXPECT_EQ(app::ReadSetting(app::kShowKey), "mouse");
+  EXPECT_EQ(app::ReadSetting(app::kRandKey), "f");
+  std::string after = ReadBytes(app::SettingsPath());
+  EXPECT_EQ(after.substr(0, 2), "\xFF\xFE");
+  EXPECT_EQ(after.size() % 2, 0u);
+}
+
 TEST(SettingsWin, ALongValueIsReadCut) {
   test::TempProgramDirectory dir;
   app::WriteSetting("file", std::string(12000, 'x'));
