@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "runtime/music/mpeg/constexpr_math.h"
+#include "runtime/music/mpeg/float4.h"
 #include "runtime/music/mpeg/synthesis_window.h"
 
 namespace lizhi::mpeg {
@@ -21,12 +22,6 @@ constexpr std::array<float, N / 2> MakeLeeScale() {
 
 template <int N>
 inline constexpr auto kLeeScale = MakeLeeScale<N>();
-
-// Four floats handled as one: the same arithmetic on each lane (SSE on x86-64;
-// the compiler splits it into plain float operations where there is no SSE),
-// so four time slots go through the DCT at once with the results of four
-// separate float DCTs.
-using Float4 = float __attribute__((vector_size(16)));
 
 // out[i] = sum_k in[k] cos(pi (2k + 1) i / (2N)) by B. G. Lee's recursive split.
 template <int N, typename T>
@@ -83,7 +78,7 @@ static_assert(std::endian::native == std::endian::little);
 
 void Synthesize(SynthesisChannel& state, const float (*subbands)[kMaxSlots], int slots, int16_t* pcm, int stride) {
   for (int first = 0; first < slots; first += 4) {
-    // The DCT of four time slots at once.
+    // The DCT of four time slots at once (Float4 lanes).
     Float4 in[32];
     for (int k = 0; k < 32; ++k) std::memcpy(&in[k], subbands[k] + first, sizeof(Float4));
     Float4 transformed[32];
