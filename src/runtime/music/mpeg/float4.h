@@ -8,14 +8,9 @@ namespace lizhi::mpeg {
 
 using Float4 = float __attribute__((vector_size(16)));
 
-inline Float4 LoadFloat4(const float* p) {
-  Float4 v;
-  std::memcpy(&v, p, sizeof(v));
-  return v;
-}
-
-inline void StoreFloat4(float* p, Float4 v) { std::memcpy(p, &v, sizeof(v)); }
-
-inline Float4 Broadcast(float x) { return Float4{x, x, x, x}; }
+// No function takes or returns a Float4 by value: without SSE (i686) that
+// would be an ABI question (-Wpsabi); everything goes through memory instead.
+inline void LoadFloat4(Float4& v, const float* p) { std::memcpy(&v, p, sizeof(v)); }
+inline void StoreFloat4(float* p, const Float4& v) { std::memcpy(p, &v, sizeof(v)); }
 
 }  // namespace lizhi::mpeg

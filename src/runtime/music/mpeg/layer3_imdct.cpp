@@ -62,9 +62,13 @@ constexpr auto kWindows = MakeWindows();
 void Dct4_18(const float* x, float* z) {
   Float4 acc[5] = {};
   for (int k = 0; k < 18; ++k) {
-    const Float4 v = Broadcast(x[k]);
+    const Float4 v = {x[k], x[k], x[k], x[k]};
     const float* row = kDct4_18[k].data();
-    for (int q = 0; q < 5; ++q) acc[q] += v * LoadFloat4(row + 4 * q);
+    for (int q = 0; q < 5; ++q) {
+      Float4 r;
+      LoadFloat4(r, row + 4 * q);
+      acc[q] += v * r;
+    }
   }
   float all[20];
   for (int q = 0; q < 5; ++q) StoreFloat4(all + 4 * q, acc[q]);
