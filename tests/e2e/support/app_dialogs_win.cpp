@@ -7,11 +7,27 @@ namespace lizhi::test {
 namespace {
 
 constexpr int kInputEditId = 1002;
-// The explorer-style dialog's file-name field is a combo box (cmb13) on Windows
-// and in newer Wine, an edit (edt1) in older layouts.
+// The explorer-style dialog's file-name field is the edit inside the combo box
+// cmb13 (an extended combo box under Wine), or the edit edt1 in older layouts.
 constexpr int kFileNameComboId = 0x47C;
 constexpr int kFileNameEditId = 0x480;
 constexpr UINT kReplyLimitMs = 2000;
+
+struct ControlSearch {
+  const char* className;
+  int id;
+  HWND found = nullptr;
+};
+
+// A descendant window of the class with the control id.
+BOOL CALLBACK FindControl(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<ControlSearch*>(param);
+  char cls[32] = {};
+  GetClassNameA(window, cls, sizeof cls);
+  if (GetDlgCtrlID(window) != search->id || lstrcmpiA(cls, search->className) != 0) return TRUE;
+  search->found = window;
+  return FALSE;
+}
 
 }  // namespace
 
@@ -36,10 +52,9 @@ void TypeInto(HWND edit, const std::string& text) {
 }
 
 HWND FileNameField(HWND dialog) {
-  if (HWND combo = GetDlgItem(dialog, kFileNameComboId)) {
-    if (HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr)) return edit;
-  }
-  return GetDlgItem(dialog, kFileNameEditId);
+  ControlSearch search{"Edit", kFileNameComboId};
+  EnumChildWindows(dialog, &FindControl, reinterpret_cast<LPARAM>(&search));
+  return search.found ? search.found : GetDlgItem(dialog, kFileNameEditId);
 }
 
 bool ChooseFile(HWND dialog, const std::string& path) {
@@ -48,7 +63,11 @@ bool ChooseFile(HWND dialog, const std::string& path) {
   DWORD_PTR ignored = 0;
   SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_ABORTIFHUNG, kReplyLimitMs,
                       &ignored);
-  PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+  // The dialog's list view and toolbar may carry id 1 too: the button is meant.
+  ControlSearch open{"Button", IDOK};
+  EnumChildWindows(dialog, &FindControl, reinterpret_cast<LPARAM>(&open));
+  if (!open.found) return false;
+  PostMessageA(open.found, BM_CLICK, 0, 0);
   return true;
 }
 

@@ -1,0 +1,146 @@
+// The core's display tick timed inside a host that starts the runtime, the
+// core and the start-up window exactly as lizhi.exe does.
+#include <array>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/core_win.h"
+#include "app/handler_ids.h"
+#include "bench_parts.h"
+#include "bench_support_win.h"
+#include "data/startup_window.h"
+#include "runtime/frame.h"
+#include "runtime/unit_host.h"
+
+namespace lizhi::bench {
+
+namespace {
+
+constexpr int kEarlyTick = 10;
+constexpr int kLateTick = 1000;
+
+// Timer-driven ticks: counted and timed around the core's own handler.
+struct TickWatch {
+  std::string resultFile;
+  std::string figures;
+  int count = 0;
+  double firstAt = 0;
+  std::vector<double> ms;
+  Resources early;
+};
+
+TickWatch& Watch() {
+  static TickWatch watch;
+  return watch;
+}
+
+rt::EventHandler CoreTick() { return app::Handlers()[app::kOnDisplayTick]; }
+
+bool CountedTick(const rt::EventRecord& event, int32_t& result) {
+  TickWatch& w = Watch();
+  const double start = NowMs();
+  const bool answered = CoreTick()(event, result);
+  w.ms.push_back(NowMs() - start);
+  if (++w.count == 1) w.firstAt = start;
+  if (w.count == kEarlyTick) w.early = ResourcesOf(GetCurrentProcess());
+  if (w.count == kLateTick) {
+    Resources late = ResourcesOf(GetCurrentProcess());
+    char line[512];
+    std::snprintf(line, sizeof line,
+                  "  timer-driven ticks at 10 ms: %d ticks took %.0f ms (%.1f ms apart); tick median %.3f ms, "
+                  "p95 %.3f ms\n"
+                  "  after %4d ticks: private %6.0f KB  working set %6.0f KB  GDI %lu  USER %lu\n"
+                  "  after %4d ticks: private %6.0f KB  working set %6.0f KB  GDI %lu  USER %lu\n",
+                  kLateTick, start - w.firstAt, (start - w.firstAt) / (kLateTick - 1), Percentile(w.ms, 0.5),
+                  Percentile(w.ms, 0.95), kEarlyTick, w.early.privateKb, w.early.workingSetKb,
+                  static_cast<unsigned long>(w.early.gdiObjects), static_cast<unsigned long>(w.early.userObjects),
+                  kLateTick, late.privateKb, late.workingSetKb, static_cast<unsigned long>(late.gdiObjects),
+                  static_cast<unsigned long>(late.userObjects));
+    w.figures += line;
+    WriteText(w.resultFile, w.figures);
+    rt::EndProgram(0);
+  }
+  return answered;
+}
+
+}  // namespace
+
+int HostTicks(int directTicks, const std::string& resultFile) {
+  static const std::vector<uint8_t> kTemplate = data::StartupTemplateBytes();
+  rt::ProgramInfo info;
+  info.runMode = 3;
+  info.windowTemplate = kTemplate.data();
+  info.windowTemplateSize = kTemplate.size();
+  rt::InitialiseRuntime(info);
+  app::StartCore();
+  std::array<rt::EventHandler, app::kHandlerCount> handlers{};
+  for (size_t i = 0; i < handlers.size(); ++i) handlers[i] = app::Handlers()[i];
+  handlers[app::kOnDisplayTick] = &CountedTick;
+  rt::SetEventHandlers(handlers);
+  rt::LoadWindow(rt::kStartupWindowId);
+
+  // Ticks called one after another, the painter drawing on a window in front.
+  // No message is handled meanwhile, so the display timer waits.
+  FrontWindow front;
+  std::vector<double> ms;
+  rt::EventRecord event;
+  event.windowId = rt::kStartupWindowId;
+  event.unitId = data::kDisplayTimer;
+  for (int i = 0; i < directTicks; ++i) {
+    int32_t result = 0;
+    const double start = NowMs();
+    CoreTick()(event, result);
+    ms.push_back(NowMs() - start);
+  }
+  double total = 0;
+  for (double m : ms) total += m;
+  char line[256];
+  std::snprintf(line, sizeof line,
+                "  one title-bar tick, %d called in a row: median %.3f ms, mean %.3f ms, p95 %.3f ms, max %.3f ms\n",
+                directTicks, Percentile(ms, 0.5), total / directTicks, Percentile(ms, 0.95), Percentile(ms, 1.0));
+  TickWatch& w = Watch();
+  w.resultFile = resultFile;
+  w.figures = line;
+  WriteText(resultFile, w.figures);
+  rt::RunMessageLoop();
+  return 0;
+}
+
+void RunTickHost(const std::string& benchExe, int directTicks) {
+  std::printf("\nThe core's display tick in the title-bar mode (a host running the core as lizhi.exe does)\n");
+  TempDir dir;
+  const std::string copy = dir.File("app_bench.exe");
+  if (!CopyFileA(benchExe.c_str(), copy.c_str(), FALSE)) {
+    std::printf("  could not copy %s\n", benchExe.c_str());
+    return;
+  }
+  WriteInterval(dir, "0.01");
+  const std::string results = dir.File("figures.txt");
+  std::string command = "\"" + copy + "\" --tick-host " + std::to_string(directTicks) + " \"" + results + "\"";
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessA(copy.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.path().c_str(), &si,
+                      &pi)) {
+    std::printf("  could not start the host\n");
+    return;
+  }
+  CloseHandle(pi.hThread);
+  if (WaitForSingleObject(pi.hProcess, 120000) != WAIT_OBJECT_0) {
+    TerminateProcess(pi.hProcess, 1);
+    std::printf("  the host did not finish within 120 s\n");
+  }
+  CloseHandle(pi.hProcess);
+  FILE* f = std::fopen(results.c_str(), "rb");
+  if (!f) {
+    std::printf("  no figures from the host\n");
+    return;
+  }
+  char buffer[1024];
+  size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) std::fwrite(buffer, 1, n, stdout);
+  std::fclose(f);
+}
+
+}  // namespace lizhi::bench
