@@ -1,6 +1,6 @@
 // Finding an MPEG audio stream in a byte buffer: the sync search and the
-// three-header agreement check of the player's FrameDecoder (spec Part 5.3,
-// FrameDecoder steps 1-3), and the Xing VBR header of the first frame.
+// three-header agreement check the player's FrameDecoder starts with, and the
+// Xing VBR header of the first frame.
 #pragma once
 #include <cstddef>
 #include <cstdint>

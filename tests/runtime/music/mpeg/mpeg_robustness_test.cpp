@@ -13,7 +13,7 @@
 namespace lizhi::mpeg::testing {
 namespace {
 
-// The player's loop (spec Part 5.3, FrameDecoder): stream search with layer
+// The player's FrameDecoder loop: stream search with layer
 // II/III only, then 1441-byte windows, resync and re-initialisation when a
 // frame does not decode. Each window is an exact-size copy.
 size_t DecodeLikeThePlayer(const std::vector<uint8_t>& file) {
