@@ -13,27 +13,8 @@ namespace {
 
 // Which pixels of a screen area are yellow, from one capture.
 std::vector<bool> YellowMask(const RECT& area) {
-  const int w = area.right - area.left;
-  const int h = area.bottom - area.top;
-  std::vector<bool> mask(static_cast<size_t>(w) * h, false);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = -h;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, area.left, area.top, SRCCOPY);
-  const auto* px = static_cast<const uint32_t*>(bits);
-  for (size_t i = 0; i < mask.size(); ++i) mask[i] = IsYellow(px[i] & 0xFFFFFF);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  std::vector<bool> mask;
+  for (uint32_t rgb : CaptureScreen(area)) mask.push_back(IsYellow(rgb));
   return mask;
 }
 

@@ -75,9 +75,10 @@ bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
   return true;
 }
 
-int CountScreenPixels(const RECT& area, const std::function<bool(COLORREF)>& match) {
+std::vector<uint32_t> CaptureScreen(const RECT& area) {
   int width = area.right - area.left, height = area.bottom - area.top;
-  if (width <= 0 || height <= 0) return 0;
+  if (width <= 0 || height <= 0) return {};
+  std::vector<uint32_t> pixels;
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
   BITMAPINFO info{};
@@ -91,14 +92,21 @@ int CountScreenPixels(const RECT& area, const std::function<bool(COLORREF)>& mat
   HGDIOBJ old = SelectObject(memory, dib);
   BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
   GdiFlush();
-  int count = 0;
-  const auto* px = static_cast<const uint32_t*>(bits);
-  for (int i = 0; px && i < width * height; ++i)
-    if (match(px[i] & 0xFFFFFF)) ++count;
+  if (bits) {
+    const auto* px = static_cast<const uint32_t*>(bits);
+    pixels.reserve(static_cast<size_t>(width) * height);
+    for (int i = 0; i < width * height; ++i) pixels.push_back(px[i] & 0xFFFFFF);
+  }
   SelectObject(memory, old);
   DeleteObject(dib);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+int CountScreenPixels(const RECT& area, const std::function<bool(COLORREF)>& match) {
+  int count = 0;
+  for (uint32_t rgb : CaptureScreen(area)) count += match(rgb) ? 1 : 0;
   return count;
 }
 

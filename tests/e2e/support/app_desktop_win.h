@@ -4,8 +4,10 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace lizhi::test {
 
@@ -27,6 +29,8 @@ void PumpFor(DWORD ms);
 // Polls `done` (pumping messages) until it holds or `ms` pass.
 bool WaitUntil(const std::function<bool()>& done, DWORD ms);
 
+// The pixels of a screen rectangle, row by row (colour 0x00RRGGBB), from one capture.
+std::vector<uint32_t> CaptureScreen(const RECT& area);
 // Pixels of a screen rectangle that satisfy `match` (colour 0x00RRGGBB).
 int CountScreenPixels(const RECT& area, const std::function<bool(COLORREF rgb)>& match);
 bool IsYellow(COLORREF rgb);
