@@ -10,28 +10,15 @@
 #include <vector>
 
 #include "runtime/commands/ini.h"
+#include "runtime/commands/ini_names.h"
 #include "runtime/commands/native_path.h"
 
 namespace lizhi::rt {
 
 namespace {
 
-std::string_view Trim(std::string_view s) {
-  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-  while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-  return s;
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    char x = a[i], y = b[i];
-    if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-    if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-    if (x != y) return false;
-  }
-  return true;
-}
+using ini::SameName;
+using ini::Trim;
 
 std::vector<std::string> ReadLines(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
