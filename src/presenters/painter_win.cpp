@@ -110,25 +110,20 @@ void PresentAtActiveWindow(std::string_view previousLine, std::string_view nextL
                                                 SampleTop(w, border));
   }
 
-  const std::string previous(previousLine), next(nextLine);
-  if (LineFits(w, previous.size(), ScreenHeight())) {
-    PaintTextArgs erase;
-    erase.x = LineLeft(w, c, previous.size());
-    erase.y = y;
-    erase.text = previous.c_str();
-    erase.colour = background;
-    erase.size = kLineFontSize;
-    PaintText(erase);
-  }
-  if (LineFits(w, next.size(), ScreenHeight())) {
-    PaintTextArgs paint;
-    paint.x = LineLeft(w, c, next.size());
-    paint.y = y;
-    paint.text = next.c_str();
-    paint.colour = kPaintYellow;
-    paint.size = kLineFontSize;
-    PaintText(paint);
-  }
+  // The previous line is painted over in the sampled colour, then the new one
+  // in yellow; a line that does not fit the window's corner is left out.
+  auto paintLine = [&](const std::string& text, COLORREF colour) {
+    if (!LineFits(w, text.size(), ScreenHeight())) return;
+    PaintTextArgs args;
+    args.x = LineLeft(w, c, text.size());
+    args.y = y;
+    args.text = text.c_str();
+    args.colour = colour;
+    args.size = kLineFontSize;
+    PaintText(args);
+  };
+  paintLine(std::string(previousLine), background);
+  paintLine(std::string(nextLine), kPaintYellow);
 }
 
 }  // namespace lizhi::presenters
