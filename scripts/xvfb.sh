@@ -1,17 +1,20 @@
-# Starts a private Xvfb on a free display and sets DISPLAY; stop_xvfb ends it.
+# Starts a private Xvfb and sets DISPLAY; stop_xvfb ends it. Xvfb itself picks
+# a free display and tells it through -displayfd, so two runs never race for one.
 start_xvfb() {
-  local n
-  for n in $(seq 90 130); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-      Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-      LIZHI_XVFB_PID=$!
-      export DISPLAY=":$n"
-      for _ in $(seq 1 50); do
-        [ -e "/tmp/.X11-unix/X$n" ] && return 0
-        sleep 0.1
-      done
+  local out
+  out=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$out" >/dev/null 2>&1 &
+  LIZHI_XVFB_PID=$!
+  for _ in $(seq 1 100); do
+    if [ -s "$out" ]; then
+      export DISPLAY=":$(head -n1 "$out")"
+      rm -f "$out"
+      return 0
     fi
+    kill -0 "$LIZHI_XVFB_PID" 2>/dev/null || break
+    sleep 0.1
   done
+  rm -f "$out"
   echo "could not start Xvfb" >&2
   return 1
 }
