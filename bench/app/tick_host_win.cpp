@@ -5,13 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "app/program_units_win.h"
 #include "app/core_win.h"
-#include "app/handler_ids.h"
+#include "data/handler_ids.h"
 #include "bench_parts.h"
 #include "bench_support_win.h"
 #include "data/startup_window.h"
-#include "runtime/frame.h"
-#include "runtime/unit_host.h"
+#include "runtime/frame/frame.h"
+#include "runtime/frame/unit_host.h"
 
 namespace lizhi::bench {
 
@@ -35,7 +36,7 @@ TickWatch& Watch() {
   return watch;
 }
 
-rt::EventHandler CoreTick() { return app::Handlers()[app::kOnDisplayTick]; }
+rt::EventHandler CoreTick() { return app::Handlers()[data::kOnDisplayTick]; }
 
 bool CountedTick(const rt::EventRecord& event, int32_t& result) {
   TickWatch& w = Watch();
@@ -73,10 +74,11 @@ int HostTicks(int directTicks, const std::string& resultFile) {
   info.windowTemplate = kTemplate.data();
   info.windowTemplateSize = kTemplate.size();
   rt::InitialiseRuntime(info);
+  rt::RegisterUnitTypes(app::ProgramUnitTypes());
   app::StartCore();
   std::array<rt::EventHandler, app::kHandlerCount> handlers{};
   for (size_t i = 0; i < handlers.size(); ++i) handlers[i] = app::Handlers()[i];
-  handlers[app::kOnDisplayTick] = &CountedTick;
+  handlers[data::kOnDisplayTick] = &CountedTick;
   rt::SetEventHandlers(handlers);
   rt::LoadWindow(rt::kStartupWindowId);
 

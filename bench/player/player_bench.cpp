@@ -171,7 +171,7 @@ double PlayThrough(const std::string& path, int plays, bool paced, double stopAf
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string path = argc > 1 ? argv[1] : std::string(LIZHI_SHARED_DIR) + "/vectors/iso/l3-he_44khz.bit";
+  const std::string path = argc > 1 ? argv[1] : std::string(LIZHI_SOURCE_DIR) + "/tests/data/mpeg/iso/l3-he_44khz.bit";
   const double realTimeSeconds = argc > 2 ? std::atof(argv[2]) : 5.0;
   const std::vector<uint8_t> file = ReadFile(path);
   const Decoded direct = DecodeDirectly(file);

@@ -11,7 +11,7 @@
 
 #include "app/settings/settings.h"
 #include "app/text_source/text_source.h"
-#include "runtime/runtime_state.h"
+#include "runtime/frame/runtime_state.h"
 
 namespace {
 

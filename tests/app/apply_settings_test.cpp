@@ -5,7 +5,7 @@
 #include "app/unit_props.h"
 #include "data/startup_window.h"
 #include "fake_host.h"
-#include "runtime/frame.h"
+#include "runtime/frame/frame.h"
 
 namespace lizhi::app {
 namespace {
@@ -68,8 +68,11 @@ TEST(ApplySettings, IntervalThatIsNoPositiveNumberStopsTheCycle) {
   for (const char* t : {"abc", "", "-3", "0"}) {
     test::FakeHost host;
     host.ini["time"] = t;
+    host.ints[{data::kDisplayTimer, prop::kInterval}] = 2000;  // running before
+    host.ints[{data::kTipUnit, prop::kAutoHideDelay}] = 2000;
     ApplySettings(host);
     EXPECT_LE(host.Int(data::kDisplayTimer, prop::kInterval), 0) << t;
+    EXPECT_LE(host.Int(data::kTipUnit, prop::kAutoHideDelay), 0) << t;
   }
   test::FakeHost host;
   host.ini["time"] = "0.5";

@@ -6,7 +6,7 @@
 #include "app/unit_props.h"
 #include "data/startup_window.h"
 #include "fake_host.h"
-#include "runtime/frame.h"
+#include "runtime/frame/frame.h"
 
 namespace lizhi::app {
 namespace {

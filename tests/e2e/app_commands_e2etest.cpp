@@ -17,12 +17,6 @@ using namespace caption;
 // 顺序_古文.txt: the order word 顺序 chooses sequential order on loading.
 const std::string kSequentialFileName = "\xCB\xB3\xD0\xF2_\xB9\xC5\xCE\xC4.txt";
 
-bool WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out << bytes;
-  return static_cast<bool>(out);
-}
-
 TEST(AppCommandsE2E, IntervalTypedAsFiveIsStoredAndLinesFollowFiveSecondsApart) {
   AppSession app;
   app.Store("show", "mouse");
@@ -99,7 +93,7 @@ class AppLoadTextE2E : public ::testing::Test {
 TEST_F(AppLoadTextE2E, TextInTheTxtFolderIsStoredRelativeAndItsOrderWordStartsFromTheFirstLine) {
   ASSERT_TRUE(WaitUntil([&] { return FileExists(app.dir.File("txt")); }, 5000));
   const std::vector<std::string> lines = {"line one", "line two", "line three", "line four"};
-  ASSERT_TRUE(WriteFile(app.dir.File("txt\\" + kSequentialFileName), "line one\r\nline two\r\nline three\r\nline four"));
+  ASSERT_TRUE(WriteWholeFile(app.dir.File("txt\\" + kSequentialFileName), "line one\r\nline two\r\nline three\r\nline four"));
   // Two lines of the built-in text in file order move the sequence on; back in
   // random order the sequence stays where it was.
   PostMenuCommand(app.window, kSequentialItem);
@@ -128,7 +122,7 @@ TEST_F(AppLoadTextE2E, TextInTheTxtFolderIsStoredRelativeAndItsOrderWordStartsFr
 TEST_F(AppLoadTextE2E, TextElsewhereIsStoredWithItsFullPathAndKeepsTheOrder) {
   TempDirectory elsewhere;
   const std::string path = elsewhere.File("far.txt");
-  ASSERT_TRUE(WriteFile(path, "far line\r\n"));
+  ASSERT_TRUE(WriteWholeFile(path, "far line\r\n"));
   Load(path);
   EXPECT_TRUE(app.WaitForStored("file", path));
   EXPECT_EQ(app.Stored("rand"), "t");

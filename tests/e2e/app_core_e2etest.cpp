@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "e2e/support/app_desktop_win.h"
+#include "e2e/support/app_session_win.h"
 #include "e2e/support/lizhi_process_win.h"
 
 namespace lizhi::test {
@@ -97,16 +98,30 @@ TEST_F(AppE2E, MouseFollowStripIs24HighTwentyPixelsBelowCursorAndTopmost) {
   EXPECT_EQ(ReadLzKey(Ini(), "show"), "mouse") << "applying settings writes nothing";
 }
 
-TEST_F(AppE2E, StoredIntervalThatIsNoNumberStopsTheCycle) {
-  WriteLzKey(Ini(), "time", "abc");
-  ASSERT_TRUE(Start());
+TEST(AppCoreE2E, StoredIntervalThatIsNoNumberStopsTheCycleUntilANumberIsTyped) {
+  AppSession app;
+  app.Store("time", "abc");
+  ASSERT_TRUE(app.Start());
   ForegroundWindow target(100, 120, 700, 400);
   RECT r;
   GetWindowRect(target.handle(), &r);
-  RECT top{r.left, r.top, r.right, r.top + 60};
+  const RECT top{r.left, r.top, r.right, r.top + 60};
   PumpFor(4000);
   EXPECT_EQ(CountScreenPixels(top, IsYellow), 0);
-  EXPECT_TRUE(lizhi.Running());
+  EXPECT_TRUE(app.lizhi.Running());
+
+  // The control in the same run: once an interval is typed, lines appear where
+  // the test looked.
+  HWND box = app.DialogAfter(kIntervalItem);
+  ASSERT_TRUE(box);
+  HWND edit = InputBoxEdit(box);
+  ASSERT_TRUE(edit);
+  TypeInto(edit, "1");
+  ASSERT_TRUE(WaitUntil([&] { return TextOfWindow(edit) == "1"; }, 3000));
+  PressDialogButton(box, IDOK);
+  ASSERT_TRUE(app.WaitForStored("time", "1"));
+  SetForegroundWindow(target.handle());
+  EXPECT_TRUE(WaitUntil([&] { return CountScreenPixels(top, IsYellow) > 20; }, 8000));
 }
 
 // The Run value named 励志软件 under either Run key.

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "e2e/support/app_session_win.h"
+#include "support/files.h"
 #include "support/paths.h"
 
 namespace lizhi::test {
@@ -19,16 +20,9 @@ namespace {
 // three stages of the file (reading, decoding, output).
 constexpr int kPlayerThreads = 4;
 
-std::string WindowsPath(std::string unixPath) {
-  for (char& c : unixPath) {
-    if (c == '/') c = '\\';
-  }
-  return "Z:" + unixPath;
-}
-
 // A layer III stream of about 11 seconds (44.1 kHz mono), far shorter than a
 // song, so the player goes round its endless repeat several times meanwhile.
-std::string SampleStream() { return WindowsPath(SharedDir() + "/vectors/iso/l3-he_44khz.bit"); }
+std::string SampleStream() { return WindowsPath(MpegDataDir() + "/iso/l3-he_44khz.bit"); }
 
 int ThreadsOf(DWORD pid) {
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
@@ -46,6 +40,7 @@ int ThreadsOf(DWORD pid) {
 class AppMusicE2E : public ::testing::Test {
  protected:
   void SetUp() override {
+    ASSERT_TRUE(HasFile(SampleStream()));
     ASSERT_TRUE(CreateDirectoryA(app.dir.File("mp3").c_str(), nullptr));
     ASSERT_TRUE(CopyFileA(SampleStream().c_str(), app.dir.File(kSong).c_str(), FALSE)) << SampleStream();
     app.Store("time", "60");  // no display tick meddles

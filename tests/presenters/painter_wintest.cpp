@@ -10,41 +10,13 @@
 #include <vector>
 
 #include "presenters/painter.h"
+#include "support/pump_win.h"
+#include "support/screen_win.h"
 
 namespace lizhi::presenters {
 namespace {
 
 LRESULT CALLBACK WhiteProc(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcA(w, m, wp, lp); }
-
-void Pump(DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-    Sleep(2);
-  } while (static_cast<LONG>(end - GetTickCount()) > 0);
-}
-
-// The screen pixels of a rectangle (0x00RRGGBB), from one capture.
-std::vector<uint32_t> Capture(const RECT& r) {
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  std::copy_n(static_cast<const uint32_t*>(bits), pixels.size(), pixels.begin());
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
-}
 
 bool IsYellow(uint32_t p) { return ((p >> 16) & 0xFF) > 200 && ((p >> 8) & 0xFF) > 200 && (p & 0xFF) < 80; }
 
@@ -55,7 +27,7 @@ struct YellowArea {
 
 YellowArea FindYellow(const RECT& r) {
   YellowArea found;
-  std::vector<uint32_t> pixels = Capture(r);
+  std::vector<uint32_t> pixels = test::CaptureScreen(r);
   const int w = r.right - r.left;
   for (size_t i = 0; i < pixels.size(); ++i) {
     if (!IsYellow(pixels[i])) continue;
@@ -87,9 +59,9 @@ class PainterOnScreen : public ::testing::Test {
     HWND sheet = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "LizhiPainterTest", "", WS_POPUP | WS_VISIBLE, 0, 0,
                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
-    Pump(60);
+    test::PumpFor(60);
     DestroyWindow(sheet);
-    Pump(100);
+    test::PumpFor(100);
   }
   // A window made the foreground window; W and C are read as the painter reads them.
   void Show(int x, int y, int width, int height) {
@@ -105,7 +77,7 @@ class PainterOnScreen : public ::testing::Test {
     const DWORD end = GetTickCount() + 3000;
     while (FindYellow(Around()).count > 0) {
       ASSERT_LT(static_cast<LONG>(GetTickCount() - end), 0) << "yellow left on the screen";
-      Pump(50);
+      test::PumpFor(50);
     }
   }
   int Border() const { return (w_.right - w_.left - c_.right) / 2; }
@@ -169,9 +141,9 @@ TEST_F(PainterOnScreen, WindowWhoseTopIsAtScreenHeightMinus80GetsNothing) {
 
 TEST_F(PainterOnScreen, EmptyLinesPaintNothing) {
   ASSERT_NO_FATAL_FAILURE(Show(100, 100, 400, 200));
-  std::vector<uint32_t> before = Capture(Around());
+  std::vector<uint32_t> before = test::CaptureScreen(Around());
   PresentAtActiveWindow("", "");
-  EXPECT_EQ(Capture(Around()), before);
+  EXPECT_EQ(test::CaptureScreen(Around()), before);
 }
 
 TEST_F(PainterOnScreen, PreviousLineIsPaintedOverInTheSampledColour) {
@@ -193,11 +165,11 @@ TEST_F(PainterOnScreen, PaintTextDefaultsToRedAndPaintsIntoAWindow) {
   args.y = 10;
   args.text = "WWWW";
   PaintText(args);
-  Pump(100);  // a window's drawing reaches the screen when its thread next waits
+  test::PumpFor(100);  // a window's drawing reaches the screen when its thread next waits
   POINT origin{0, 0};
   ClientToScreen(window_, &origin);
   RECT area{origin.x, origin.y, origin.x + 120, origin.y + 40};
-  std::vector<uint32_t> pixels = Capture(area);
+  std::vector<uint32_t> pixels = test::CaptureScreen(area);
   int red = 0;
   for (uint32_t p : pixels) red += ((p >> 16) & 0xFF) > 200 && ((p >> 8) & 0xFF) < 60 && (p & 0xFF) < 60;
   EXPECT_GT(red, 20);

@@ -3,12 +3,12 @@
 #include <array>
 
 #include "data/startup_window.h"
-#include "runtime/fatal.h"
-#include "runtime/frame.h"
-#include "runtime/runtime_state.h"
-#include "runtime/runtime_texts.h"
-#include "runtime/unit_type.h"
-#include "runtime/window_table.h"
+#include "runtime/frame/fatal.h"
+#include "runtime/frame/frame.h"
+#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_texts.h"
+#include "runtime/frame/unit_type.h"
+#include "runtime/frame/window_table.h"
 #include "support/fatal_trap.h"
 
 namespace lizhi {

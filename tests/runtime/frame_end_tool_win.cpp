@@ -7,10 +7,11 @@
 #include <cstring>
 #include <thread>
 
+#include "app/program_units_win.h"
 #include "data/startup_window.h"
-#include "runtime/fatal.h"
-#include "runtime/frame.h"
-#include "runtime/window_table.h"
+#include "runtime/frame/fatal.h"
+#include "runtime/frame/frame.h"
+#include "runtime/frame/window_table.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   info.windowTemplate = bytes.data();
   info.windowTemplateSize = bytes.size();
   rt::InitialiseRuntime(info);
+  rt::RegisterUnitTypes(app::ProgramUnitTypes());
   rt::RegisterExitRoutine(&ExitRoutine);
   rt::SetEventHandlers(handlers);
   rt::LoadWindow(rt::kStartupWindowId);

@@ -7,12 +7,13 @@
 #include <array>
 
 #include "data/startup_window.h"
-#include "runtime/dll_command.h"
-#include "runtime/dll_resolver_win.h"
-#include "runtime/frame.h"
-#include "runtime/runtime_texts.h"
-#include "runtime/window_table.h"
+#include "runtime/frame/dll_command.h"
+#include "runtime/frame/dll_resolver_win.h"
+#include "runtime/frame/frame.h"
+#include "runtime/base/runtime_texts.h"
+#include "runtime/frame/window_table.h"
 #include "support/fatal_trap.h"
+#include "support/startup_window_win.h"
 
 namespace lizhi {
 namespace {
@@ -50,19 +51,14 @@ void PumpFor(DWORD ms) {
 class StartupWindow : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    static const std::vector<uint8_t> bytes = data::StartupTemplateBytes();
     static std::array<rt::EventHandler, 22> handlers{};
     handlers.fill(&Nothing);
-    handlers[0] = &OnCreated;   // kOnWindowCreated
+    handlers[0] = &OnCreated;    // kOnWindowCreated
     handlers[19] = &OnExitItem;  // kOnMenuExit
     handlers[20] = &OnTick;      // kOnDisplayTick
-    rt::ProgramInfo info;
-    info.windowTemplate = bytes.data();
-    info.windowTemplateSize = bytes.size();
-    rt::InitialiseRuntime(info);
-    rt::SetEventHandlers(handlers);
-    rt::LoadWindow(rt::kStartupWindowId);
+    test::BuildStartupWindow(handlers);
   }
+  static void TearDownTestSuite() { test::DestroyStartupWindow(); }
   static HWND Window() { return static_cast<HWND>(rt::UnitWindowHandle(rt::kStartupWindowId, rt::kWindowUnitId)); }
   static RECT ChildRect(uint32_t unit) {
     RECT r{};

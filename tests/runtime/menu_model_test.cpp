@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "data/startup_window.h"
-#include "runtime/frame.h"
-#include "runtime/menu_model.h"
+#include "runtime/frame/frame.h"
+#include "runtime/menus/menu_model.h"
 
 namespace lizhi {
 namespace {

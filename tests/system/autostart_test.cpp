@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "runtime/typed_value.h"
+#include "runtime/base/typed_value.h"
 #include "system/autostart_rules.h"
 
 namespace lizhi::sys {

@@ -54,56 +54,6 @@ ForegroundWindow::~ForegroundWindow() {
   if (window_) DestroyWindow(window_);
 }
 
-void PumpFor(DWORD ms) {
-  DWORD start = GetTickCount();
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(10);
-  } while (GetTickCount() - start < ms);
-}
-
-bool WaitUntil(const std::function<bool()>& done, DWORD ms) {
-  DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start >= ms) return false;
-    PumpFor(50);
-  }
-  return true;
-}
-
-std::vector<uint32_t> CaptureScreen(const RECT& area) {
-  int width = area.right - area.left, height = area.bottom - area.top;
-  if (width <= 0 || height <= 0) return {};
-  std::vector<uint32_t> pixels;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, dib);
-  BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-  GdiFlush();
-  if (bits) {
-    const auto* px = static_cast<const uint32_t*>(bits);
-    pixels.reserve(static_cast<size_t>(width) * height);
-    for (int i = 0; i < width * height; ++i) pixels.push_back(px[i] & 0xFFFFFF);
-  }
-  SelectObject(memory, old);
-  DeleteObject(dib);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return pixels;
-}
-
 int CountScreenPixels(const RECT& area, const std::function<bool(COLORREF)>& match) {
   int count = 0;
   for (uint32_t rgb : CaptureScreen(area)) count += match(rgb) ? 1 : 0;

@@ -4,6 +4,9 @@
 #pragma once
 #include <windows.h>
 
+#include "support/pump_win.h"
+#include "support/screen_win.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -24,13 +27,7 @@ class ForegroundWindow {
   HWND window_ = nullptr;
 };
 
-// Handles this thread's window messages for `ms` milliseconds.
-void PumpFor(DWORD ms);
-// Polls `done` (pumping messages) until it holds or `ms` pass.
-bool WaitUntil(const std::function<bool()>& done, DWORD ms);
 
-// The pixels of a screen rectangle, row by row (colour 0x00RRGGBB), from one capture.
-std::vector<uint32_t> CaptureScreen(const RECT& area);
 // Pixels of a screen rectangle that satisfy `match` (colour 0x00RRGGBB).
 int CountScreenPixels(const RECT& area, const std::function<bool(COLORREF rgb)>& match);
 bool IsYellow(COLORREF rgb);

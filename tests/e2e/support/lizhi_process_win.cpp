@@ -116,14 +116,6 @@ HWND ChildProcess::FindWindowOfClass(const char* className, DWORD ms) {
   return nullptr;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace lizhi::test

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "support/files.h"
+
 namespace lizhi::test {
 
 // The Windows path of a file in the Windows build folder.
@@ -48,7 +50,6 @@ class ChildProcess {
 };
 
 // Whole contents of a file, or nothing when it cannot be read.
-std::optional<std::string> ReadWholeFile(const std::string& path);
 bool FileExists(const std::string& path);
 
 }  // namespace lizhi::test

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "runtime/commands/command_table.h"
-#include "runtime/memory.h"
-#include "runtime/typed_value.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/typed_value.h"
 
 namespace lizhi::test {
 

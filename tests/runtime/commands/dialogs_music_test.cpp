@@ -9,8 +9,8 @@
 #include "runtime/commands/message_box.h"
 #include "runtime/commands/music_commands.h"
 #include "runtime/commands/stand_ins_native.h"
-#include "runtime/frame.h"
-#include "runtime/unit_type.h"
+#include "runtime/frame/frame.h"
+#include "runtime/frame/unit_type.h"
 
 namespace lizhi {
 namespace {

@@ -5,7 +5,7 @@
 #include "runtime/commands/stand_ins_native.h"
 #include "runtime/common_dialog/common_dialog_props.h"
 #include "runtime/common_dialog/open_common_dialog.h"
-#include "runtime/unit_type.h"
+#include "runtime/frame/unit_type.h"
 
 namespace lizhi {
 namespace {

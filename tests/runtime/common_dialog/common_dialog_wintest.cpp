@@ -7,7 +7,7 @@
 #include "runtime/commands/temp_dir.h"
 #include "runtime/common_dialog/common_dialog_unit.h"
 #include "runtime/common_dialog/open_common_dialog.h"
-#include "runtime/unit_type.h"
+#include "runtime/frame/unit_type.h"
 
 namespace lizhi {
 namespace {

@@ -16,19 +16,13 @@
 #include "runtime/music/player_entries.h"
 #include "runtime/music/progress_notify.h"
 #include "runtime/music/semaphore.h"
+#include "support/files.h"
 #include "support/paths.h"
 
 namespace lizhi::music {
 namespace {
 
-std::string WindowsPath(std::string unixPath) {
-  for (char& c : unixPath) {
-    if (c == '/') c = '\\';
-  }
-  return "Z:" + unixPath;
-}
-
-std::string ShortMp3() { return WindowsPath(lizhi::test::SharedDir() + "/vectors/iso/l3-hecommon.bit"); }
+std::string ShortMp3() { return lizhi::test::WindowsPath(lizhi::test::MpegDataDir() + "/iso/l3-hecommon.bit"); }
 
 std::string Pack(const std::string& name) { return name + '\0' + '\0'; }
 
@@ -85,6 +79,7 @@ class ProgressWindow {
 class PlayerWaveOut : public ::testing::Test {
  protected:
   void SetUp() override {
+    ASSERT_TRUE(lizhi::test::HasFile(ShortMp3()));
     ASSERT_NE(waveOutGetNumDevs(), 0u) << "no wave device (configure ALSA's null device for Wine)";
     module_ = &MusicPlayerModule();  // plugs in waveOut and PostMessage
     ASSERT_TRUE(module_->init());

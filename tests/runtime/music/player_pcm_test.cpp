@@ -15,17 +15,13 @@
 #include "runtime/music/mpeg/stream_search.h"
 #include "runtime/music/music_thread.h"
 #include "runtime/music/player_entries.h"
+#include "support/files.h"
 #include "support/paths.h"
 
 namespace lizhi::music {
 namespace {
 
 using test::Bytes;
-
-Bytes ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), {});
-}
 
 // Frame after frame from the first one found, as a clean stream decodes.
 struct Reference {
@@ -56,8 +52,8 @@ Reference DecodeFrameByFrame(const Bytes& file) {
 class PlayerPcm : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(PlayerPcm, DeviceGetsExactlyTheDecodedStream) {
-  const std::string path = lizhi::test::SharedDir() + "/vectors/iso/" + GetParam();
-  const Reference ref = DecodeFrameByFrame(ReadFile(path));
+  const std::string path = lizhi::test::MpegDataDir() + "/iso/" + GetParam();
+  const Reference ref = DecodeFrameByFrame(lizhi::test::ReadBytes(path));
   ASSERT_GT(ref.pcm.size(), 0u) << path;
 
   uintptr_t player = 0;

@@ -57,7 +57,9 @@ std::optional<IconImage> FindInCopy(const std::vector<uint8_t>& bytes, size_t le
   std::unique_ptr<uint8_t[]> copy(new uint8_t[length == 0 ? 1 : length]);
   if (length) std::memcpy(copy.get(), bytes.data(), length);
   auto found = FindIconImage(copy.get(), length, want32);
-  if (found) EXPECT_LE(found->bytes + found->size, copy.get() + length);
+  if (found) {
+    EXPECT_LE(found->bytes + found->size, copy.get() + length);
+  }
   return found;
 }
 

@@ -75,7 +75,9 @@ TEST(TrayIconEvents, ButtonReleasesFireAndPressesDoNot) {
   for (const Case& c : cases) {
     auto mapping = EventForMouseMessage(c.message);
     EXPECT_EQ(mapping ? mapping->eventIndex : -1, c.event) << std::hex << c.message;
-    if (mapping) EXPECT_EQ(mapping->withCursor, c.event == kEventMouseMove);
+    if (mapping) {
+      EXPECT_EQ(mapping->withCursor, c.event == kEventMouseMove);
+    }
   }
 }
 

@@ -10,9 +10,10 @@
 
 #include "data/startup_window.h"
 #include "data/tray_icon.h"
-#include "runtime/frame.h"
-#include "runtime/memory.h"
-#include "runtime/window_table.h"
+#include "runtime/frame/frame.h"
+#include "runtime/base/memory.h"
+#include "runtime/frame/window_table.h"
+#include "support/startup_window_win.h"
 #include "tray_test_support_win.h"
 #include "units/tray/tray_icon_unit.h"
 
@@ -30,29 +31,13 @@ bool Record(const rt::EventRecord& event, int32_t&) {
 
 class TrayIconThroughFrame : public ::testing::Test {
  protected:
-  // Uses the start-up window when another suite has built it; otherwise builds
-  // it here and takes it down afterwards, so that later suites start afresh.
   static void SetUpTestSuite() {
-    if (StartupWindow()) return;
-    static const std::vector<uint8_t> bytes = data::StartupTemplateBytes();
     static std::array<rt::EventHandler, 64> handlers;
     handlers.fill(&Record);
-    rt::ProgramInfo info;
-    info.windowTemplate = bytes.data();
-    info.windowTemplateSize = bytes.size();
-    rt::InitialiseRuntime(info);
-    rt::SetEventHandlers(handlers);
-    rt::LoadWindow(kStartupWindowId);
-    builtHere_ = true;
+    lizhi::test::BuildStartupWindow(handlers);
   }
-  static void TearDownTestSuite() {
-    if (builtHere_ && StartupWindow()) DestroyWindow(StartupWindow());
-    builtHere_ = false;
-  }
-  static HWND StartupWindow() {
-    auto window = static_cast<HWND>(rt::UnitWindowHandle(kStartupWindowId, rt::kWindowUnitId));
-    return window && IsWindow(window) ? window : nullptr;
-  }
+  static void TearDownTestSuite() { lizhi::test::DestroyStartupWindow(); }
+  static HWND StartupWindow() { return lizhi::test::StartupWindowHandle(); }
   static HWND TrayWindow() { return static_cast<HWND>(rt::UnitWindowHandle(kStartupWindowId, kTray)); }
 
   void SetUp() override {
@@ -64,10 +49,7 @@ class TrayIconThroughFrame : public ::testing::Test {
     rt::Free(block);
     rt::WriteUnitProperty(kStartupWindowId, kTray, 10, rt::MakeLogical(true));
   }
-
-  static bool builtHere_;
 };
-bool TrayIconThroughFrame::builtHere_ = false;
 
 TEST_F(TrayIconThroughFrame, PropertiesWrittenByIndexReachTheTrayAndReadBack) {
   EXPECT_TRUE(test::ShellHasIcon(TrayWindow()));
@@ -105,7 +87,6 @@ TEST_F(TrayIconThroughFrame, ScreenPositionIsReadOnEveryRead) {
 }
 
 TEST_F(TrayIconThroughFrame, ClicksReachTheBoundHandlers) {
-  if (!builtHere_) GTEST_SKIP() << "the start-up window carries another suite's handlers";
   g_handled.clear();
   const WPARAM id = reinterpret_cast<WPARAM>(TrayWindow());
   SendMessageA(TrayWindow(), kTrayCallbackMessage, id, WM_LBUTTONDOWN);

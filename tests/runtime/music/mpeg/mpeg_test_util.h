@@ -13,22 +13,14 @@
 
 #include "runtime/music/mpeg/buffer_decoder.h"
 #include "runtime/music/mpeg/decoder.h"
+#include "support/files.h"
 #include "support/paths.h"
 
 namespace lizhi::mpeg::testing {
 
-inline std::string VectorsDir() { return lizhi::test::SharedDir() + "/vectors"; }
+inline std::string VectorsDir() { return lizhi::test::MpegDataDir(); }
 
-inline std::vector<uint8_t> ReadBytes(const std::string& path) {
-  std::vector<uint8_t> bytes;
-  FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) return bytes;
-  uint8_t block[65536];
-  size_t n;
-  while ((n = std::fread(block, 1, sizeof(block), f)) > 0) bytes.insert(bytes.end(), block, block + n);
-  std::fclose(f);
-  return bytes;
-}
+using lizhi::test::ReadBytes;
 
 inline std::vector<std::string> FilesIn(const std::string& dir, const std::vector<std::string>& extensions) {
   std::vector<std::string> files;
