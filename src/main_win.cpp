@@ -3,8 +3,9 @@
 #include <windows.h>
 
 #include "app/core_win.h"
+#include "app/program_units_win.h"
 #include "data/startup_window.h"
-#include "runtime/frame.h"
+#include "runtime/frame/frame.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace lizhi;
@@ -14,6 +15,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   info.windowTemplate = kTemplate.data();
   info.windowTemplateSize = kTemplate.size();
   rt::InitialiseRuntime(info);
+  rt::RegisterUnitTypes(app::ProgramUnitTypes());
   app::StartCore();
   rt::SetEventHandlers(app::Handlers());
   rt::LoadWindow(rt::kStartupWindowId);

@@ -7,7 +7,7 @@
 #include "app/display_cycle.h"
 #include "app/unit_props.h"
 #include "data/startup_window.h"
-#include "runtime/frame.h"
+#include "runtime/frame/frame.h"
 
 namespace lizhi::app {
 
@@ -16,16 +16,18 @@ namespace {
 constexpr std::array<uint32_t, 4> kModeItems = {data::kMenuTitleBar, data::kMenuMouseFollow, data::kMenuBalloon,
                                                 data::kMenuAgent};
 
-void ApplyMode(CoreHost& host, const std::string& show) {
+void ApplyMode(CoreHost& host, DisplayMode mode) {
   constexpr uint32_t kWindow = rt::kWindowUnitId;
-  if (show == "mouse") {
+  if (mode == DisplayMode::kMouseFollow) {
     CheckModeAlone(host, data::kMenuMouseFollow);
     host.SetInt(kWindow, prop::kHeight, prop::kStripHeight);
     host.SetInt(kWindow, prop::kAlwaysOnTop, 1);
     host.SetInt(data::kFollowTimer, prop::kInterval, prop::kFollowIntervalMs);
     return;
   }
-  uint32_t item = show == "qipao" ? data::kMenuBalloon : show == "agent" ? data::kMenuAgent : data::kMenuTitleBar;
+  const uint32_t item = mode == DisplayMode::kBalloon ? data::kMenuBalloon
+                        : mode == DisplayMode::kAgent ? data::kMenuAgent
+                                                      : data::kMenuTitleBar;
   CheckModeAlone(host, item);
   host.SetInt(data::kFollowTimer, prop::kInterval, 0);
   host.SetInt(kWindow, prop::kWindowState, prop::kMaximised);
@@ -44,23 +46,23 @@ void SetDisplayInterval(CoreHost& host, int32_t ms) {
 }
 
 void ApplySettings(CoreHost& host) {
-  SetDisplayInterval(host, IntervalMs(host.ReadSetting(key::kTime, "2")));
-  ApplyMode(host, host.ReadSetting(key::kShow, "title"));
+  SetDisplayInterval(host, IntervalMs(host.ReadSetting(kTimeKey)));
+  ApplyMode(host, ParseDisplayMode(host.ReadSetting(kShowKey)));
 
-  bool random = host.ReadSetting(key::kRand, "t") == "t";
+  const bool random = IsRandomOrder(host.ReadSetting(kRandKey));
   host.SetChecked(data::kMenuRandom, random);
   host.SetChecked(data::kMenuSequential, !random);
 
-  if (host.ReadSetting(key::kPlay, "f") == "t") {
+  if (IsMusicOn(host.ReadSetting(kPlayKey))) {
     host.SetChecked(data::kMenuMusic, true);
-    std::string stored = host.ReadSetting(key::kMp3, "");
+    std::string stored = host.ReadSetting(kMp3Key);
     // A path that is not found is still handed to the player as written.
     host.PlayMusic(host.ResolveStoredPath(stored).value_or(stored));
   } else {
     host.SetChecked(data::kMenuMusic, false);
   }
 
-  host.SetChecked(data::kMenuAutoStart, host.ReadSetting(key::kAutorun, "") == "T");
+  host.SetChecked(data::kMenuAutoStart, IsAutorunOn(host.ReadSetting(kAutorunKey)));
 }
 
 }  // namespace lizhi::app

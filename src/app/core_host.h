@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/settings/settings.h"
+
 namespace lizhi::app {
 
 struct CursorPoint {
@@ -29,6 +31,7 @@ class CoreHost {
   // Settings file ("setup.ini", section "lz") and stored paths.
   virtual std::string ReadSetting(std::string_view key, std::string_view fallback) = 0;
   virtual void WriteSetting(std::string_view key, std::string_view value) = 0;
+  std::string ReadSetting(const SettingKey& key) { return ReadSetting(key.name, key.defaultValue); }
   virtual std::optional<std::string> ResolveStoredPath(std::string_view value) = 0;
   virtual std::string ToStoredPath(std::string_view chosen) = 0;
   virtual std::string ProgramDirectory() = 0;

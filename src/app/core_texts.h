@@ -42,15 +42,4 @@ inline constexpr std::string_view kAboutDefaultName = "\\\xC0\xF8\xD6\xBE\xCE\xC
 inline constexpr std::string_view kDefaultTextName = "\\txt\\\xC0\xF8\xD6\xBE\xCE\xC4\xB1\xBE.txt";
 inline constexpr std::string_view kMusicFolder = "\\mp3\\";
 
-// Setting keys and values.
-namespace key {
-inline constexpr std::string_view kShow = "show";
-inline constexpr std::string_view kRand = "rand";
-inline constexpr std::string_view kTime = "time";
-inline constexpr std::string_view kPlay = "play";
-inline constexpr std::string_view kMp3 = "MP3";
-inline constexpr std::string_view kFile = "file";
-inline constexpr std::string_view kAutorun = "AUTORUN";
-}  // namespace key
-
 }  // namespace lizhi::app

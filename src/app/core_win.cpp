@@ -4,15 +4,17 @@
 #include <memory>
 
 #include "app/display_cycle.h"
-#include "app/handler_ids.h"
+#include "data/handler_ids.h"
 #include "app/lifecycle.h"
 #include "app/menu_commands.h"
 #include "app/runtime_host_win.h"
-#include "runtime/frame.h"
+#include "runtime/frame/frame.h"
 
 namespace lizhi::app {
 
 namespace {
+
+using namespace data;  // the handler ids the template binds
 
 std::unique_ptr<RuntimeHost> g_host;
 bool g_exited = false;

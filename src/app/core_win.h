@@ -3,7 +3,7 @@
 #pragma once
 #include <span>
 
-#include "runtime/window_table.h"
+#include "runtime/frame/window_table.h"
 
 namespace lizhi::app {
 

@@ -7,7 +7,7 @@
 #include "app/unit_props.h"
 #include "data/startup_window.h"
 #include "runtime/commands/conversions.h"
-#include "runtime/frame.h"
+#include "runtime/frame/frame.h"
 
 namespace lizhi::app {
 

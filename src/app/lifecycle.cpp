@@ -38,7 +38,7 @@ std::string AboutTitle(std::string_view textTitle) {
 void ShowAbout(CoreHost& host) {
   // The about box looks for the stored value as written, without resolving it
   // against the program directory.
-  std::string path = host.ReadSetting(key::kFile, host.ProgramDirectory() + std::string(kAboutDefaultName));
+  std::string path = host.ReadSetting(kFileKey, host.ProgramDirectory() + std::string(kAboutDefaultName));
   if (!host.FileExists(path)) path = host.ProgramDirectory() + std::string(kDefaultTextName);
   std::string text(data::AboutText());
   text += AboutTitle(host.TextTitle(path));

@@ -7,7 +7,7 @@
 #include "app/display_cycle.h"
 #include "app/unit_props.h"
 #include "data/startup_window.h"
-#include "runtime/frame.h"
+#include "runtime/frame/frame.h"
 
 namespace lizhi::app {
 
@@ -35,7 +35,7 @@ bool Contains(std::string_view text, std::string_view word);
 void ChooseTitleBar(CoreHost& host) {
   CheckModeAlone(host, data::kMenuTitleBar);
   host.HideAgent();
-  host.WriteSetting(key::kShow, "title");
+  host.WriteSetting(kShowKey.name, DisplayModeValue(DisplayMode::kTitleBar));
   HideWindow(host);
   host.SetInt(kWindow, prop::kWidth, 0);
   StopFollowing(host);
@@ -44,7 +44,7 @@ void ChooseTitleBar(CoreHost& host) {
 void ChooseMouseFollow(CoreHost& host) {
   CheckModeAlone(host, data::kMenuMouseFollow);
   host.HideAgent();
-  host.WriteSetting(key::kShow, "mouse");
+  host.WriteSetting(kShowKey.name, DisplayModeValue(DisplayMode::kMouseFollow));
   host.SetInt(kWindow, prop::kVisible, 1);
   host.SetInt(data::kFollowTimer, prop::kInterval, prop::kFollowIntervalMs);
 }
@@ -52,14 +52,14 @@ void ChooseMouseFollow(CoreHost& host) {
 void ChooseBalloon(CoreHost& host) {
   CheckModeAlone(host, data::kMenuBalloon);
   host.HideAgent();
-  host.WriteSetting(key::kShow, "qipao");
+  host.WriteSetting(kShowKey.name, DisplayModeValue(DisplayMode::kBalloon));
   HideWindow(host);
   StopFollowing(host);
 }
 
 void ChooseAgent(CoreHost& host) {
   CheckModeAlone(host, data::kMenuAgent);
-  host.WriteSetting(key::kShow, "agent");
+  host.WriteSetting(kShowKey.name, DisplayModeValue(DisplayMode::kAgent));
   HideWindow(host);
   StopFollowing(host);
   host.ShowAgent();
@@ -68,38 +68,38 @@ void ChooseAgent(CoreHost& host) {
 void ChooseRandom(CoreHost& host) {
   host.SetChecked(data::kMenuSequential, false);
   host.SetChecked(data::kMenuRandom, true);
-  host.WriteSetting(key::kRand, "t");
+  host.WriteSetting(kRandKey.name, kRandomOrder);
 }
 
 void ChooseSequential(CoreHost& host) {
   host.SetChecked(data::kMenuSequential, true);
   host.SetChecked(data::kMenuRandom, false);
-  host.WriteSetting(key::kRand, "f");
+  host.WriteSetting(kRandKey.name, kSequentialOrder);
 }
 
 void AskInterval(CoreHost& host) {
   InputRequest request{std::string(kIntervalPrompt), std::string(kIntervalTitle),
-                       host.ReadSetting(key::kTime, "2"), 2};
+                       host.ReadSetting(kTimeKey), 2};
   std::optional<std::string> typed = host.InputBox(request);
   if (!typed) return;
-  host.WriteSetting(key::kTime, *typed);
+  host.WriteSetting(kTimeKey.name, *typed);
   SetDisplayInterval(host, IntervalMs(*typed));
 }
 
 void ChooseMusic(CoreHost& host) {
   PrepareChooser(host, kMusicTitle, kMusicFilter);
   host.SetText(data::kFileChooser, prop::kDialogInitialDirectory, host.ProgramDirectory() + std::string(kMusicFolder));
-  host.SetText(data::kFileChooser, prop::kDialogFileName, host.ReadSetting(key::kMp3, ""));
+  host.SetText(data::kFileChooser, prop::kDialogFileName, host.ReadSetting(kMp3Key));
   if (host.OpenFileChooser()) {
     std::string path = ChosenFile(host);
     host.SetChecked(data::kMenuMusic, true);
     host.PlayMusic(path);
-    host.WriteSetting(key::kPlay, "t");
-    host.WriteSetting(key::kMp3, host.ToStoredPath(path));
+    host.WriteSetting(kPlayKey.name, kMusicOn);
+    host.WriteSetting(kMp3Key.name, host.ToStoredPath(path));
     return;
   }
   // Cancelling the chooser is how the user switches the music off.
-  host.WriteSetting(key::kPlay, "f");
+  host.WriteSetting(kPlayKey.name, kMusicOff);
   host.StopMusic();
   host.SetChecked(data::kMenuMusic, false);
 }
@@ -125,7 +125,7 @@ void LoadTextFile(CoreHost& host) {
     ChooseSequential(host);
     host.ResetSequence();
   }
-  host.WriteSetting(key::kFile, stored);
+  host.WriteSetting(kFileKey, stored);
   host.LoadLines(chosen);
   UpdateTrayTip(host, host.TextTitle(chosen));
   ApplySettings(host);
@@ -141,14 +141,14 @@ void ToggleAutoStart(CoreHost& host) {
     host.RemoveAutoStart(kAutoStartName);
     host.SetChecked(data::kMenuAutoStart, false);
     // Stored too, so the next start does not show a mark with no registration.
-    host.WriteSetting(key::kAutorun, "F");
+    host.WriteSetting(kAutorunKey.name, kAutorunOff);
     return;
   }
   std::string target = host.ProgramDirectory() + "\\" + host.ExecutableName();
   // The mark and the stored value follow what the system accepted.
   if (!host.SetAutoStart(kAutoStartName, target)) return;
   host.SetChecked(data::kMenuAutoStart, true);
-  host.WriteSetting(key::kAutorun, "T");
+  host.WriteSetting(kAutorunKey.name, kAutorunOn);
 }
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "app/settings/settings.h"
 #include "app/settings/stored_path.h"
-#include "app/shell_link.h"
+#include "app/shell_actions.h"
 #include "data/startup_window.h"
 #include "presenters/agent_presenter.h"
 #include "presenters/delay.h"
@@ -15,10 +15,10 @@
 #include "runtime/commands/message_box.h"
 #include "runtime/commands/random.h"
 #include "runtime/common_dialog/open_common_dialog.h"
-#include "runtime/frame.h"
+#include "runtime/frame/frame.h"
 #include "runtime/input_box/input_box.h"
-#include "runtime/memory.h"
-#include "runtime/unit_type.h"
+#include "runtime/base/memory.h"
+#include "runtime/frame/unit_type.h"
 
 namespace lizhi::app {
 
@@ -125,10 +125,10 @@ void RuntimeHost::PlayMusic(std::string_view path) {
 }
 void RuntimeHost::StopMusic() { rt::CallCommand("StopMusic", {}); }
 bool RuntimeHost::SetAutoStart(std::string_view name, std::string_view path) {
-  return shell_link::SetAutoStart(name, path);
+  return shell_actions::SetAutoStart(name, path);
 }
-bool RuntimeHost::RemoveAutoStart(std::string_view name) { return shell_link::RemoveAutoStart(name); }
-void RuntimeHost::EditFile(std::string_view path) { shell_link::EditFile(path); }
+bool RuntimeHost::RemoveAutoStart(std::string_view name) { return shell_actions::RemoveAutoStart(name); }
+void RuntimeHost::EditFile(std::string_view path) { shell_actions::EditFile(path); }
 void RuntimeHost::EndProgram(int32_t exitCode) { rt::EndProgram(exitCode); }
 
 }  // namespace lizhi::app

@@ -3,7 +3,7 @@
 #pragma once
 #include <string_view>
 
-namespace lizhi::app::shell_link {
+namespace lizhi::app::shell_actions {
 
 // Registers `path` to start with the session under `name` (the Run value);
 // true when it was registered.
@@ -13,4 +13,4 @@ bool RemoveAutoStart(std::string_view name);
 // Opens the file with the shell's "edit" verb.
 void EditFile(std::string_view path);
 
-}  // namespace lizhi::app::shell_link
+}  // namespace lizhi::app::shell_actions

@@ -1,10 +1,10 @@
-#include "app/shell_link.h"
+#include "app/shell_actions.h"
 
 #include <string>
 
 #include "system/autostart.h"
 
-namespace lizhi::app::shell_link {
+namespace lizhi::app::shell_actions {
 
 namespace {
 constexpr int32_t kRegistryValue = 0;
@@ -22,4 +22,4 @@ void EditFile(std::string_view path) {
   sys::ExecuteFile(request);
 }
 
-}  // namespace lizhi::app::shell_link
+}  // namespace lizhi::app::shell_actions

@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdint>
 
-namespace lizhi::app {
+namespace lizhi::data {
 
 enum HandlerId : int32_t {
   kOnWindowCreated,
@@ -31,4 +31,4 @@ enum HandlerId : int32_t {
   kHandlerCount,
 };
 
-}  // namespace lizhi::app
+}  // namespace lizhi::data

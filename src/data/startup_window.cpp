@@ -1,9 +1,9 @@
 #include "data/startup_window.h"
 
-#include "app/handler_ids.h"
-#include "runtime/frame.h"
+#include "data/handler_ids.h"
+#include "runtime/frame/frame.h"
 #include "runtime/units/core_blocks.h"
-#include "runtime/unit_type.h"
+#include "runtime/frame/unit_type.h"
 
 namespace lizhi::data {
 
@@ -39,26 +39,26 @@ constexpr uint32_t kChecked = 4;
 // The tray menu in record order; the record position gives the command id.
 const MenuRow kMenuRows[] = {
     {kTrayMenu, "\xD2\xFE\xB2\xD8\xB2\xCB\xB5\xA5", 0, kInvisible, rt::kNoHandler},        // 隐藏菜单
-    {kMenuTitleBar, "\xB1\xEA\xCC\xE2\xC0\xB8\xCF\xD4\xCA\xBE", 1, kChecked, app::kOnMenuTitleBar},  // 标题栏显示
-    {kMenuMouseFollow, "\xCA\xF3\xB1\xEA\xB8\xFA\xCB\xE6", 1, 0, app::kOnMenuMouseFollow},  // 鼠标跟随
-    {kMenuBalloon, "\xC6\xF8\xC5\xDD\xCF\xD4\xCA\xBE", 1, 0, app::kOnMenuBalloon},          // 气泡显示
-    {kMenuAgent, "\xBE\xAB\xC1\xE9\xCF\xD4\xCA\xBE", 1, 0, app::kOnMenuAgent},              // 精灵显示
+    {kMenuTitleBar, "\xB1\xEA\xCC\xE2\xC0\xB8\xCF\xD4\xCA\xBE", 1, kChecked, kOnMenuTitleBar},  // 标题栏显示
+    {kMenuMouseFollow, "\xCA\xF3\xB1\xEA\xB8\xFA\xCB\xE6", 1, 0, kOnMenuMouseFollow},  // 鼠标跟随
+    {kMenuBalloon, "\xC6\xF8\xC5\xDD\xCF\xD4\xCA\xBE", 1, 0, kOnMenuBalloon},          // 气泡显示
+    {kMenuAgent, "\xBE\xAB\xC1\xE9\xCF\xD4\xCA\xBE", 1, 0, kOnMenuAgent},              // 精灵显示
     {0x260121FF, "-", 1, 0, rt::kNoHandler},
-    {kMenuRandom, "\xCB\xE6\xBB\xFA\xB2\xA5\xB7\xC5", 1, kChecked, app::kOnMenuRandom},     // 随机播放
-    {kMenuSequential, "\xCB\xB3\xD0\xF2\xB2\xA5\xB7\xC5", 1, 0, app::kOnMenuSequential},    // 顺序播放
+    {kMenuRandom, "\xCB\xE6\xBB\xFA\xB2\xA5\xB7\xC5", 1, kChecked, kOnMenuRandom},     // 随机播放
+    {kMenuSequential, "\xCB\xB3\xD0\xF2\xB2\xA5\xB7\xC5", 1, 0, kOnMenuSequential},    // 顺序播放
     {0x260122B4, "-", 1, 0, rt::kNoHandler},
-    {kMenuInterval, "\xBC\xE4\xB8\xF4\xCA\xB1\xBC\xE4", 1, 0, app::kOnMenuInterval},        // 间隔时间
-    {kMenuMusic, "\xB2\xA5\xB7\xC5\xD2\xF4\xC0\xD6", 1, 0, app::kOnMenuMusic},              // 播放音乐
-    {kMenuFontSize, "\xD7\xD6\xCC\xE5\xB4\xF3\xD0\xA1", 1, kInvisible, app::kOnMenuFontSize},        // 字体大小
-    {kMenuForeColour, "\xC7\xB0\xBE\xB0\xD1\xD5\xC9\xAB", 1, kInvisible, app::kOnMenuForeColour},    // 前景颜色
+    {kMenuInterval, "\xBC\xE4\xB8\xF4\xCA\xB1\xBC\xE4", 1, 0, kOnMenuInterval},        // 间隔时间
+    {kMenuMusic, "\xB2\xA5\xB7\xC5\xD2\xF4\xC0\xD6", 1, 0, kOnMenuMusic},              // 播放音乐
+    {kMenuFontSize, "\xD7\xD6\xCC\xE5\xB4\xF3\xD0\xA1", 1, kInvisible, kOnMenuFontSize},        // 字体大小
+    {kMenuForeColour, "\xC7\xB0\xBE\xB0\xD1\xD5\xC9\xAB", 1, kInvisible, kOnMenuForeColour},    // 前景颜色
     {kMenuBackColour, "\xB1\xB3\xBE\xB0\xD1\xD5\xC9\xAB", 1, kInvisible, rt::kNoHandler},            // 背景颜色
     {0x2601228A, "-", 1, 0, rt::kNoHandler},
-    {kMenuLoadText, "\xD4\xD8\xC8\xEB\xC4\xA3\xB0\xE5", 1, 0, app::kOnMenuLoadText},        // 载入模板
-    {kMenuEditText, "\xB1\xE0\xBC\xAD\xC4\xA3\xB0\xE5", 1, 0, app::kOnMenuEditText},        // 编辑模板
+    {kMenuLoadText, "\xD4\xD8\xC8\xEB\xC4\xA3\xB0\xE5", 1, 0, kOnMenuLoadText},        // 载入模板
+    {kMenuEditText, "\xB1\xE0\xBC\xAD\xC4\xA3\xB0\xE5", 1, 0, kOnMenuEditText},        // 编辑模板
     {0x26012202, "-", 1, 0, rt::kNoHandler},
-    {kMenuAutoStart, "\xBF\xAA\xBB\xFA\xD7\xD4\xC6\xF4", 1, 0, app::kOnMenuAutoStart},      // 开机自启
-    {kMenuAbout, "\xB9\xD8\xD3\xDA\xC8\xED\xBC\xFE", 1, 0, app::kOnMenuAbout},              // 关于软件
-    {kMenuExit, "\xCD\xCB\xB3\xF6", 1, 0, app::kOnMenuExit},                                // 退出
+    {kMenuAutoStart, "\xBF\xAA\xBB\xFA\xD7\xD4\xC6\xF4", 1, 0, kOnMenuAutoStart},      // 开机自启
+    {kMenuAbout, "\xB9\xD8\xD3\xDA\xC8\xED\xBC\xFE", 1, 0, kOnMenuAbout},              // 关于软件
+    {kMenuExit, "\xCD\xCB\xB3\xF6", 1, 0, kOnMenuExit},                                // 退出
 };
 
 UnitRecord Unit(uint32_t id, uint32_t type, const char* name, int32_t left, int32_t top, int32_t width,
@@ -98,13 +98,13 @@ rt::WindowTemplate StartupTemplate() {
   windowBlock.borderStyle = 0;
   windowBlock.background = 0x00BFFFFF;
   window.units.push_back(Unit(rt::kWindowUnitId, rt::kUnitTypeWindow, "", 50, 50, 89, 228, 0,
-                              {{0, app::kOnWindowCreated}}, rt::EncodeBlock(windowBlock)));
+                              {{0, kOnWindowCreated}}, rt::EncodeBlock(windowBlock)));
   window.units.push_back(Unit(kAgentUnit, rt::kUnitTypeAgent, kNameAgent, 8, 113, 32, 33, 0,
-                              {{0, app::kOnAgentClick}, {6, app::kOnAgentDblClick}}, AgentBlock()));
+                              {{0, kOnAgentClick}, {6, kOnAgentDblClick}}, AgentBlock()));
   window.units.push_back(Unit(kTipUnit, rt::kUnitTypeTip, kNameTip, 48, 112, 32, 33, 0, {}));
   window.units.push_back(Unit(kFileChooser, rt::kUnitTypeCommonDlg, kNameDialog, 49, 26, 32, 33, 0, {}));
   window.units.push_back(Unit(kFollowTimer, rt::kUnitTypeTimer, kNameTimer2, 49, 68, 32, 33, 0,
-                              {{0, app::kOnFollowTick}}, rt::EncodeBlock(rt::TimerBlock{100})));
+                              {{0, kOnFollowTick}}, rt::EncodeBlock(rt::TimerBlock{100})));
 
   rt::LabelBlock label;
   label.caption = kLabelCaption;
@@ -115,7 +115,7 @@ rt::WindowTemplate StartupTemplate() {
   window.units.push_back(
       Unit(kLineLabel, rt::kUnitTypeLabel, kNameLabel, 4, 2, 1200, 18, 1, {}, rt::EncodeBlock(label)));
   window.units.push_back(Unit(kTrayIcon, rt::kUnitTypeTrayIcon, kNameTray, 8, 68, 32, 33, 0,
-                              {{0, app::kOnTrayClick}, {2, app::kOnTrayClick}}));
+                              {{0, kOnTrayClick}, {2, kOnTrayClick}}));
 
   for (const MenuRow& row : kMenuRows) {
     UnitRecord item;
@@ -129,9 +129,9 @@ rt::WindowTemplate StartupTemplate() {
   }
 
   window.units.push_back(Unit(kDisplayTimer, rt::kUnitTypeTimer, kNameTimer1, 8, 26, 32, 33, 0,
-                              {{0, app::kOnDisplayTick}}));
+                              {{0, kOnDisplayTick}}));
   window.units.push_back(Unit(kTestButton, rt::kUnitTypeButton, kNameButton, 7, 152, 32, 33, 5,
-                              {{0, app::kOnTestButton}}, rt::EncodeBlock(rt::ButtonBlock{kButtonCaption})));
+                              {{0, kOnTestButton}}, rt::EncodeBlock(rt::ButtonBlock{kButtonCaption})));
 
   rt::WindowTemplate tmpl;
   tmpl.windows.push_back(std::move(window));

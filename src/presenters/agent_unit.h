@@ -1,5 +1,5 @@
 #pragma once
-#include "runtime/unit_type.h"
+#include "runtime/frame/unit_type.h"
 namespace lizhi::agent {
 const rt::UnitType& AgentUnitType();
 }

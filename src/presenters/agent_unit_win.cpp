@@ -1,6 +1,6 @@
 #include "presenters/agent_unit.h"
 
-#include "runtime/minimal_unit.h"
+#include "runtime/units/minimal_unit.h"
 
 namespace lizhi::agent {
 const rt::UnitType& AgentUnitType() {

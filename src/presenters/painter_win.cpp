@@ -9,7 +9,7 @@
 #include "presenters/painter.h"
 #include "presenters/painter_font.h"
 #include "presenters/painter_geometry.h"
-#include "runtime/dll_command.h"
+#include "runtime/frame/dll_command.h"
 
 namespace lizhi::presenters {
 

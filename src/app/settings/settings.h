@@ -45,6 +45,7 @@ inline constexpr const char* kSequentialOrder = "f";
 inline constexpr const char* kMusicOn = "t";
 inline constexpr const char* kMusicOff = "f";
 inline constexpr const char* kAutorunOn = "T";
+inline constexpr const char* kAutorunOff = "F";
 
 bool IsRandomOrder(std::string_view stored);  // exactly "t"
 bool IsMusicOn(std::string_view stored);      // exactly "t"

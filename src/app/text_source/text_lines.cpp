@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "runtime/memory.h"
+#include "runtime/base/memory.h"
 
 namespace lizhi::app {
 

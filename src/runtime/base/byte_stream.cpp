@@ -1,4 +1,4 @@
-#include "runtime/byte_stream.h"
+#include "runtime/base/byte_stream.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #include <cstdlib>
 
-#include "runtime/heap.h"
+#include "runtime/base/heap.h"
 
 namespace lizhi::rt {
 void* HeapAllocate(size_t bytes) { return std::malloc(bytes ? bytes : 1); }

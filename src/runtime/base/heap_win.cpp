@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "runtime/heap.h"
+#include "runtime/base/heap.h"
 
 namespace lizhi::rt {
 void* HeapAllocate(size_t bytes) { return HeapAlloc(GetProcessHeap(), 0, bytes ? bytes : 1); }

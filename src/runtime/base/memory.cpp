@@ -1,11 +1,11 @@
-#include "runtime/memory.h"
+#include "runtime/base/memory.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "runtime/fatal.h"
-#include "runtime/heap.h"
-#include "runtime/runtime_texts.h"
+#include "runtime/frame/fatal.h"
+#include "runtime/base/heap.h"
+#include "runtime/base/runtime_texts.h"
 
 namespace lizhi::rt {
 

@@ -5,8 +5,8 @@
 
 #include "runtime/commands/command_texts.h"
 #include "runtime/commands/date_time.h"
-#include "runtime/fatal.h"
-#include "runtime/memory.h"
+#include "runtime/frame/fatal.h"
+#include "runtime/base/memory.h"
 
 namespace lizhi::rt {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "runtime/typed_value.h"
+#include "runtime/base/typed_value.h"
 
 namespace lizhi::rt {
 

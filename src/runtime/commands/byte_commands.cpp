@@ -3,7 +3,7 @@
 
 #include "runtime/commands/byte_arrays.h"
 #include "runtime/commands/commands.h"
-#include "runtime/memory.h"
+#include "runtime/base/memory.h"
 
 namespace lizhi::rt {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <limits>
 
-#include "runtime/memory.h"
+#include "runtime/base/memory.h"
 
 namespace lizhi::rt {
 

@@ -9,7 +9,7 @@
 #include "runtime/commands/call_form.h"
 #include "runtime/commands/command_texts.h"
 #include "runtime/commands/date_time.h"
-#include "runtime/memory.h"
+#include "runtime/base/memory.h"
 
 namespace lizhi::rt {
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "runtime/typed_value.h"
+#include "runtime/base/typed_value.h"
 
 namespace lizhi::rt {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <span>
 
-#include "runtime/memory.h"
+#include "runtime/base/memory.h"
 
 namespace lizhi::rt {
 

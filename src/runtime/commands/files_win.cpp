@@ -3,7 +3,7 @@
 #include <string>
 
 #include "runtime/commands/files.h"
-#include "runtime/win_handles.h"
+#include "runtime/base/win_handles.h"
 
 namespace lizhi::rt {
 

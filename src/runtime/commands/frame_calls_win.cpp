@@ -1,6 +1,6 @@
 #include "runtime/commands/frame_calls.h"
-#include "runtime/frame.h"
-#include "runtime/unit_host.h"
+#include "runtime/frame/frame.h"
+#include "runtime/frame/unit_host.h"
 
 namespace lizhi::rt {
 

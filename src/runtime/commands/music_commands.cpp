@@ -1,6 +1,6 @@
 #include "runtime/commands/music_commands.h"
 
-#include "runtime/memory.h"
+#include "runtime/base/memory.h"
 #include "runtime/music/player_entries.h"
 
 namespace lizhi::rt {
@@ -77,5 +77,7 @@ void PlayMusic(const music::LazyModule& module, const PlayMusicRequest& request)
   if (!handle) return;
   if (auto play = Entry<music::NewPlayFn>(module, "NewPlay")) play(handle, 0, nullptr, 0);
 }
+
+void StopAllMusic() { RemoveCurrentPlayer(); }
 
 }  // namespace lizhi::rt

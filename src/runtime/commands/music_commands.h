@@ -29,5 +29,9 @@ uintptr_t CurrentPlayer();
 // Removes the current player ("RemovePlayer") and forgets it. The frame's
 // stop-all and end of the program call this too.
 void RemoveCurrentPlayer();
+// Stops all music: the stop command, the frame's code 2016 and the end of the
+// program. The frame plays no MIDI or wave sounds of its own in this program,
+// so the kept player is all there is to stop.
+void StopAllMusic();
 
 }  // namespace lizhi::rt

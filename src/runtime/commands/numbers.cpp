@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "runtime/commands/command_texts.h"
-#include "runtime/fatal.h"
+#include "runtime/frame/fatal.h"
 
 namespace lizhi::rt {
 

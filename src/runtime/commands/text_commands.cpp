@@ -3,7 +3,7 @@
 
 #include "runtime/commands/commands.h"
 #include "runtime/commands/gbk_text.h"
-#include "runtime/memory.h"
+#include "runtime/base/memory.h"
 
 namespace lizhi::rt {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "runtime/byte_stream.h"
+#include "runtime/base/byte_stream.h"
 #include "runtime/commands/call_form.h"
-#include "runtime/memory.h"
+#include "runtime/base/memory.h"
 
 namespace lizhi::rt {
 

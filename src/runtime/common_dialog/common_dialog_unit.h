@@ -2,7 +2,7 @@
 // font and help dialogs and runs them on request (OpenCommonDialog).
 #pragma once
 #include "runtime/common_dialog/common_dialog_props.h"
-#include "runtime/unit_type.h"
+#include "runtime/frame/unit_type.h"
 
 namespace lizhi::rt {
 

@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "runtime/common_dialog/common_dialog_unit.h"
-#include "runtime/unit_windows_win.h"
+#include "runtime/frame/unit_windows_win.h"
 
 namespace lizhi::rt {
 

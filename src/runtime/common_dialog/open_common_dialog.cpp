@@ -1,7 +1,7 @@
 #include "runtime/common_dialog/open_common_dialog.h"
 
 #include "runtime/commands/commands.h"
-#include "runtime/unit_type.h"
+#include "runtime/frame/unit_type.h"
 
 namespace lizhi::rt {
 

@@ -1,6 +1,6 @@
 #include <cctype>
 
-#include "runtime/dll_command.h"
+#include "runtime/frame/dll_command.h"
 
 namespace lizhi::rt {
 

@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <string>
 
-#include "runtime/dll_command.h"
-#include "runtime/dll_resolver_win.h"
-#include "runtime/fatal.h"
-#include "runtime/runtime_texts.h"
+#include "runtime/frame/dll_command.h"
+#include "runtime/frame/dll_resolver_win.h"
+#include "runtime/frame/fatal.h"
+#include "runtime/base/runtime_texts.h"
 
 namespace lizhi::rt {
 

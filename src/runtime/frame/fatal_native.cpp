@@ -1,7 +1,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "runtime/fatal.h"
+#include "runtime/frame/fatal.h"
 
 namespace lizhi::rt {
 void ShowFatalAndExit(const std::string& text) {

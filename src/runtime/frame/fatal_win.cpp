@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "runtime/fatal.h"
-#include "runtime/runtime_state.h"
-#include "runtime/runtime_texts.h"
+#include "runtime/frame/fatal.h"
+#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_texts.h"
 
 namespace lizhi::rt {
 

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "runtime/runtime_state.h"
-#include "runtime/typed_value.h"
+#include "runtime/frame/runtime_state.h"
+#include "runtime/base/typed_value.h"
 
 namespace lizhi::rt {
 

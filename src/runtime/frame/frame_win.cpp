@@ -6,15 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "runtime/dll_command.h"
-#include "runtime/fatal.h"
-#include "runtime/frame.h"
-#include "runtime/frame_windows_win.h"
-#include "runtime/music_control.h"
-#include "runtime/runtime_texts.h"
+#include "runtime/frame/dll_command.h"
+#include "runtime/frame/fatal.h"
+#include "runtime/frame/frame.h"
+#include "runtime/frame/frame_windows_win.h"
+#include "runtime/commands/music_commands.h"
+#include "runtime/base/runtime_texts.h"
 #include "runtime/units/core_blocks.h"
-#include "runtime/unit_host.h"
-#include "runtime/window_table.h"
+#include "runtime/frame/unit_host.h"
+#include "runtime/frame/window_table.h"
 
 namespace lizhi::rt {
 

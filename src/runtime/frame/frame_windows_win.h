@@ -1,12 +1,9 @@
 // The windows the frame builds from the template (as opposed to the units on
-// them): creation, first showing, window state and the menu bar.
+// them): creation, first showing and window state.
 #pragma once
 #include <windows.h>
 
-#include <vector>
-
-#include "runtime/menu_model.h"
-#include "runtime/window_table.h"
+#include "runtime/frame/window_table.h"
 
 namespace lizhi::rt {
 
@@ -16,9 +13,5 @@ HWND CreateTemplateWindow(WindowEntry& entry);
 void ShowTemplateWindow(WindowEntry& entry);
 void ApplyWindowState(WindowEntry& entry);
 void ApplyAlwaysOnTop(WindowEntry& entry);
-// Rebuilds the window's menu bar from its records (after a menu flag changed).
-void RebuildMenuBar(WindowEntry& entry);
-// An HMENU for entries built by the menu model (pop-up form).
-HMENU CreateMenuFromEntries(const std::vector<MenuEntry>& entries, bool popup);
 
 }  // namespace lizhi::rt

@@ -4,12 +4,13 @@
 
 #include <algorithm>
 
-#include "runtime/fatal.h"
-#include "runtime/frame.h"
-#include "runtime/frame_windows_win.h"
-#include "runtime/memory.h"
-#include "runtime/runtime_texts.h"
-#include "runtime/window_table.h"
+#include "runtime/frame/fatal.h"
+#include "runtime/frame/frame.h"
+#include "runtime/frame/frame_windows_win.h"
+#include "runtime/menus/menu_properties_win.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/runtime_texts.h"
+#include "runtime/frame/window_table.h"
 
 namespace lizhi::rt {
 
@@ -22,9 +23,6 @@ constexpr int32_t kAlwaysOnTopIndex = 29;
 
 constexpr uint32_t kFlagVisible = 1;
 constexpr uint32_t kFlagDisabled = 2;
-constexpr uint32_t kMenuInvisible = 1;
-constexpr uint32_t kMenuGrayed = 2;
-constexpr uint32_t kMenuChecked = 4;
 
 WindowEntry& RequireWindow(uint32_t windowId) {
   WindowEntry* entry = Windows().Find(windowId);
@@ -54,45 +52,6 @@ RECT PlacedRect(HWND window) {
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
   }
   return r;
-}
-
-TypedValue ReadMenuProperty(const UnitRecord& item, int32_t index) {
-  switch (index) {
-    case 0:
-      return MakeTextValue(CopyText(item.menu.caption));
-    case 1:
-      return MakeLogical(item.menu.flags & kMenuChecked);
-    case 2:
-      return MakeLogical(item.menu.flags & kMenuGrayed);
-    case 3:
-      return MakeLogical(!(item.menu.flags & kMenuInvisible));
-    default:
-      return {};
-  }
-}
-
-void SetFlag(uint32_t& flags, uint32_t bit, bool on) { flags = on ? (flags | bit) : (flags & ~bit); }
-
-void WriteMenuProperty(WindowEntry& entry, UnitRecord& item, int32_t index, const TypedValue& value) {
-  const MenuItemBody before = item.menu;
-  switch (index) {
-    case 0:
-      item.menu.caption = TextOf(value);
-      break;
-    case 1:
-      SetFlag(item.menu.flags, kMenuChecked, IntOf(value) != 0);
-      break;
-    case 2:
-      SetFlag(item.menu.flags, kMenuGrayed, IntOf(value) != 0);
-      break;
-    case 3:
-      SetFlag(item.menu.flags, kMenuInvisible, IntOf(value) == 0);
-      break;
-    default:
-      return;
-  }
-  // The pop-up form is built afresh each time it shows; only the bar is rebuilt.
-  if (before.flags != item.menu.flags || before.caption != item.menu.caption) RebuildMenuBar(entry);
 }
 
 TypedValue ReadCommon(WindowEntry& entry, UnitRecord& unit, int32_t index) {

@@ -1,4 +1,4 @@
-#include "runtime/runtime_state.h"
+#include "runtime/frame/runtime_state.h"
 
 namespace lizhi::rt {
 

@@ -1,13 +1,13 @@
 #include <windows.h>
 
-#include "runtime/fatal.h"
-#include "runtime/frame.h"
-#include "runtime/memory.h"
-#include "runtime/music_control.h"
-#include "runtime/runtime_state.h"
-#include "runtime/runtime_texts.h"
-#include "runtime/unit_host.h"
-#include "runtime/window_table.h"
+#include "runtime/frame/fatal.h"
+#include "runtime/frame/frame.h"
+#include "runtime/base/memory.h"
+#include "runtime/commands/music_commands.h"
+#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_texts.h"
+#include "runtime/frame/unit_host.h"
+#include "runtime/frame/window_table.h"
 
 namespace lizhi::rt {
 

@@ -4,9 +4,10 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
-#include "runtime/typed_value.h"
+#include "runtime/base/typed_value.h"
 
 namespace lizhi::rt {
 
@@ -53,6 +54,9 @@ struct UnitType {
   bool (*readProperty)(void* unit, int32_t ownIndex, TypedValue& out);
 };
 
+// Adds the program's own unit types to the runtime's; the program's entry
+// point calls this before any window is loaded.
+void RegisterUnitTypes(std::span<const UnitType* const> types);
 // The unit types the runtime knows, by id; null for an unknown type.
 const UnitType* FindUnitType(uint32_t typeId);
 

@@ -1,6 +1,6 @@
-#include "runtime/unit_windows_win.h"
+#include "runtime/frame/unit_windows_win.h"
 
-#include "runtime/unit_host.h"
+#include "runtime/frame/unit_host.h"
 
 namespace lizhi::rt {
 

@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "runtime/unit_type.h"
+#include "runtime/frame/unit_type.h"
 
 namespace lizhi::rt {
 

@@ -1,9 +1,9 @@
-#include "runtime/window_table.h"
+#include "runtime/frame/window_table.h"
 
-#include "runtime/fatal.h"
-#include "runtime/frame.h"
-#include "runtime/runtime_state.h"
-#include "runtime/runtime_texts.h"
+#include "runtime/frame/fatal.h"
+#include "runtime/frame/frame.h"
+#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_texts.h"
 
 namespace lizhi::rt {
 

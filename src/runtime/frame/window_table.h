@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "runtime/template/window_template.h"
-#include "runtime/unit_host.h"
-#include "runtime/unit_type.h"
+#include "runtime/frame/unit_host.h"
+#include "runtime/frame/unit_type.h"
 
 namespace lizhi::rt {
 

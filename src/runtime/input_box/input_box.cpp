@@ -5,7 +5,7 @@
 
 #include "runtime/commands/conversions.h"
 #include "runtime/commands/commands.h"
-#include "runtime/memory.h"
+#include "runtime/base/memory.h"
 
 namespace lizhi::rt {
 

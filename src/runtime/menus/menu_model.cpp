@@ -1,6 +1,6 @@
-#include "runtime/menu_model.h"
+#include "runtime/menus/menu_model.h"
 
-#include "runtime/frame.h"
+#include "runtime/frame/frame.h"
 
 namespace lizhi::rt {
 

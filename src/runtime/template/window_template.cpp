@@ -1,7 +1,7 @@
 #include "runtime/template/window_template.h"
 
-#include "runtime/byte_stream.h"
-#include "runtime/unit_type.h"
+#include "runtime/base/byte_stream.h"
+#include "runtime/frame/unit_type.h"
 
 namespace lizhi::rt {
 

@@ -4,11 +4,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "runtime/memory.h"
+#include "runtime/base/memory.h"
 #include "runtime/units/core_blocks.h"
 #include "runtime/units/core_units.h"
-#include "runtime/unit_host.h"
-#include "runtime/win_handles.h"
+#include "runtime/frame/unit_host.h"
+#include "runtime/base/win_handles.h"
 
 namespace lizhi::rt {
 

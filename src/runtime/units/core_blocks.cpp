@@ -1,6 +1,6 @@
 #include "runtime/units/core_blocks.h"
 
-#include "runtime/byte_stream.h"
+#include "runtime/base/byte_stream.h"
 
 namespace lizhi::rt {
 

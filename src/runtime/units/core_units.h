@@ -1,7 +1,7 @@
 // The core library's unit types (besides the window itself and menu items,
 // which the frame handles).
 #pragma once
-#include "runtime/unit_type.h"
+#include "runtime/frame/unit_type.h"
 
 namespace lizhi::rt {
 const UnitType& TimerUnitType();

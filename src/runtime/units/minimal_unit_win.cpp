@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "runtime/minimal_unit.h"
-#include "runtime/unit_windows_win.h"
+#include "runtime/units/minimal_unit.h"
+#include "runtime/frame/unit_windows_win.h"
 
 namespace lizhi::rt {
 

@@ -4,8 +4,8 @@
 #include "runtime/units/core_blocks.h"
 #include "runtime/units/core_units.h"
 #include "runtime/units/timer_state.h"
-#include "runtime/unit_host.h"
-#include "runtime/unit_windows_win.h"
+#include "runtime/frame/unit_host.h"
+#include "runtime/frame/unit_windows_win.h"
 
 namespace lizhi::rt {
 

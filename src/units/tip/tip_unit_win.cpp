@@ -1,6 +1,6 @@
 #include "units/tip/tip_unit.h"
 
-#include "runtime/minimal_unit.h"
+#include "runtime/units/minimal_unit.h"
 
 namespace lizhi::tip {
 const rt::UnitType& TipUnitType() {

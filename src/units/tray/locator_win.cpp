@@ -3,7 +3,7 @@
 #include <cstring>
 #include <ctime>
 
-#include "runtime/win_handles.h"
+#include "runtime/base/win_handles.h"
 #include "units/tray/icon_handle_win.h"
 #include "units/tray/probe_icon.h"
 #include "units/tray/tray_hooks_win.h"

@@ -1,6 +1,6 @@
 #include "units/tray/property_block.h"
 
-#include "runtime/byte_stream.h"
+#include "runtime/base/byte_stream.h"
 
 namespace lizhi::tray {
 

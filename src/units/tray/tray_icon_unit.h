@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "runtime/unit_type.h"
+#include "runtime/frame/unit_type.h"
 
 namespace lizhi::tray {
 

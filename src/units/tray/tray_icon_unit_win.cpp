@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "runtime/memory.h"
-#include "runtime/unit_host.h"
-#include "runtime/win_handles.h"
+#include "runtime/base/memory.h"
+#include "runtime/frame/unit_host.h"
+#include "runtime/base/win_handles.h"
 #include "units/tray/icon_handle_win.h"
 #include "units/tray/locator_win.h"
 #include "units/tray/mouse_events.h"

@@ -1,0 +1,17 @@
+#include "app/program_units_win.h"
+
+#include <array>
+
+#include "presenters/agent_unit.h"
+#include "units/tip/tip_unit.h"
+#include "units/tray/tray_icon_unit.h"
+
+namespace lizhi::app {
+
+std::span<const rt::UnitType* const> ProgramUnitTypes() {
+  static const std::array<const rt::UnitType*, 3> kTypes = {&tray::TrayIconUnitType(), &tip::TipUnitType(),
+                                                            &agent::AgentUnitType()};
+  return kTypes;
+}
+
+}  // namespace lizhi::app

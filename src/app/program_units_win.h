@@ -1,0 +1,10 @@
+// The unit types of this program beyond the runtime's own: the tray icon, the
+// balloon tip box and the agent character.
+#pragma once
+#include <span>
+
+#include "runtime/frame/unit_type.h"
+
+namespace lizhi::app {
+std::span<const rt::UnitType* const> ProgramUnitTypes();
+}  // namespace lizhi::app
