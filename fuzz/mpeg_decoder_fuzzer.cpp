@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "runtime/music/mpeg/buffer_decoder.h"
 #include "runtime/music/mpeg/decoder.h"
@@ -23,7 +24,6 @@ using namespace lizhi::mpeg;
 
 Decoder g_decoder;
 uint8_t g_pcm[Decoder::kMaxPcmBytesPerFrame];
-uint8_t g_frame[4096];
 
 void DecodeAsFile(const uint8_t* data, size_t size, bool followChannels) {
   (void)Id3v2SkipBytes(data, size);
@@ -48,13 +48,15 @@ void DecodeAsFrames(const uint8_t* data, size_t size) {
   data += 3;
   size -= 3;
   const size_t body = static_cast<size_t>(h.frameBytes) - sizeof(header);
-  if (static_cast<size_t>(h.frameBytes) > sizeof(g_frame)) return;
   while (size > 0) {
     const size_t take = size < body ? size : body;
-    std::memcpy(g_frame, header, sizeof(header));
-    std::memcpy(g_frame + sizeof(header), data, take);
-    // A short last frame is given exactly the bytes there are.
-    const Decoder::Result r = g_decoder.DecodeFrame(g_frame, sizeof(header) + take, g_pcm);
+    // Each frame gets a heap block of exactly its size (a short last frame
+    // exactly the bytes there are), so AddressSanitizer sees any read past it.
+    const size_t frameBytes = sizeof(header) + take;
+    const std::unique_ptr<uint8_t[]> frame(new uint8_t[frameBytes]);
+    std::memcpy(frame.get(), header, sizeof(header));
+    std::memcpy(frame.get() + sizeof(header), data, take);
+    const Decoder::Result r = g_decoder.DecodeFrame(frame.get(), frameBytes, g_pcm);
     if (r.pcmBytes > Decoder::kMaxPcmBytesPerFrame) __builtin_trap();
     data += take;
     size -= take;

@@ -9,9 +9,6 @@
 namespace lizhi::music {
 namespace {
 
-// The ID3 v2.3 header plus the start of an extended header, enough to size the tag.
-constexpr size_t kTagHeadBytes = 20;
-
 bool SeekTo(std::FILE* f, uint64_t offset) {
   return offset <= 0x7FFFFFFF && std::fseek(f, static_cast<long>(offset), SEEK_SET) == 0;
 }
@@ -58,10 +55,17 @@ int FileInput::Open(const std::string& path, const std::string& /*contentKey*/) 
     if (mpeg::HasId3v1Tail(tail.data(), tail.size())) length_ -= tail.size();
   }
 
-  std::array<uint8_t, kTagHeadBytes> head{};
-  if (!SeekTo(f, 0)) return failure::kOther;
-  const size_t headBytes = std::fread(head.data(), 1, head.size(), f);
-  dataStart_ = std::min<uint64_t>(mpeg::Id3v2SkipBytes(head.data(), headBytes), length_);
+  // ID3 v2 tags of any version, one after another, each skipped by its header.
+  // A tag that runs past the end leaves nothing to play.
+  dataStart_ = 0;
+  while (dataStart_ < length_) {
+    std::array<uint8_t, mpeg::kId3v2HeaderBytes> head{};
+    if (!SeekTo(f, dataStart_)) return failure::kOther;
+    const size_t tag = mpeg::Id3v2TagBytes(head.data(), std::fread(head.data(), 1, head.size(), f));
+    if (tag == 0) break;
+    dataStart_ += tag;
+  }
+  dataStart_ = std::min(dataStart_, length_);
   if (!SeekTo(f, dataStart_)) return failure::kOther;
   position_ = dataStart_;
   return failure::kNone;

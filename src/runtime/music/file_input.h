@@ -1,5 +1,5 @@
 // First stage: reads the music file into the input buffer on its own thread,
-// leaving out an ID3 v2.3 tag at the front and an ID3 v1 tag at the end.
+// leaving out the ID3 v2 tags at the front and an ID3 v1 tag at the end.
 #pragma once
 #include <cstdint>
 #include <cstdio>

@@ -70,7 +70,8 @@ bool FrameDecoder::OpenStream() {
     const uint64_t offset = StartByteOffset(startPercent_, start.xing, stream_.frameBytes, audioBytes);
     frameCounter_ = static_cast<uint64_t>(static_cast<double>(totalFrames_) * std::min(startPercent_, 100.0) / 100.0);
     input.SeekTo(streamAt + offset);
-    reinitialise_ = true;
+    // What the bit reservoir would hold belongs to frames that are skipped.
+    decoder_.Reset();
   }
   return true;
 }
@@ -97,6 +98,7 @@ void FrameDecoder::DecodeFrames() {
     }
     input.Drop(result.bytesConsumed);
     ring_.Commit(result.pcmBytes);
+    if (result.pcmBytes > 0) producedSound_.store(true);
     ++frameCounter_;
   }
 }
@@ -106,17 +108,15 @@ mpeg::Decoder::Result FrameDecoder::DecodeWindow(size_t windowBytes, uint8_t* pc
   if (!mpeg::ParseFrameHeader(window_.data(), windowBytes, header) || !SameStream(stream_, header)) {
     return {0, 0};
   }
-  if (reinitialise_) {
-    if (!decoder_.Init(header)) return {0, 0};
-    reinitialise_ = false;
-  }
   const mpeg::Decoder::Result result = decoder_.DecodeFrame(window_.data(), windowBytes, pcm);
   if (result.pcmBytes > mpeg::Decoder::kMaxPcmBytesPerFrame) return {0, 0};
   return result;
 }
 
 // Drops bytes up to the next sync after the current position (at least one
-// byte, so damaged data always gets used up) and starts the decoder afresh there.
+// byte, so damaged data always gets used up) and forgets the decoder's history:
+// the bit reservoir and filters hold the frames before the damage. The format
+// stays the stream's: a single header found in damaged data never changes it.
 void FrameDecoder::Resync(size_t windowBytes) {
   InputBuffer& input = input_.buffer();
   const long sync = windowBytes > 1 ? mpeg::FindSync(window_.data() + 1, windowBytes - 1) : -1;
@@ -126,7 +126,7 @@ void FrameDecoder::Resync(size_t windowBytes) {
     // Keep the last byte: it may be the first half of a sync.
     input.Drop(windowBytes > 1 ? windowBytes - 1 : 1);
   }
-  reinitialise_ = true;
+  decoder_.Reset();
 }
 
 void FrameDecoder::ReportProgress() {

@@ -2,6 +2,7 @@
 // frame into the PCM ring, resynchronises over damage, and reports progress.
 #pragma once
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 
@@ -23,6 +24,8 @@ class FrameDecoder final : public StageBase {
 
   // Before Start: begin at `percent` of the file instead of its start.
   void SetStartPercent(double percent) { startPercent_ = percent; }
+  // True once a frame of sound has gone into the ring.
+  bool producedSound() const { return producedSound_.load(); }
 
  protected:
   void Run() override;
@@ -40,10 +43,10 @@ class FrameDecoder final : public StageBase {
   double startPercent_ = 0;
   mpeg::Decoder decoder_;
   mpeg::FrameHeader stream_{};
-  bool reinitialise_ = false;
   uint64_t totalFrames_ = 0;
   uint64_t frameCounter_ = 0;
   int lastPercent_ = -1;
+  std::atomic<bool> producedSound_{false};
   std::array<uint8_t, mpeg::kSyncWindowBytes> window_{};
 };
 

@@ -16,6 +16,7 @@ class NameList {
   size_t size() const { return names_.size(); }
   // The current name; "" for an empty list.
   const std::string& current() const;
+  size_t currentIndex() const { return current_; }
   // Moves to the next name; true when that wrapped round to the first.
   bool Advance();
 

@@ -33,6 +33,8 @@ class PlaybackPipeline {
   uint64_t serial() const { return serial_; }
   // Why the stream could not be played (0 while nothing failed).
   int decoderFailure() const { return decoder_.failureCode(); }
+  // Whether any frame of the file gave sound.
+  bool producedSound() const { return decoder_.producedSound(); }
 
  private:
   const uint64_t serial_;

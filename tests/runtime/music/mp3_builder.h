@@ -42,12 +42,16 @@ inline Bytes operator+(Bytes a, const Bytes& b) {
 
 inline Bytes Text(const std::string& s) { return Bytes(s.begin(), s.end()); }
 
-// An ID3 v2 tag of `major` version with `body` as its content.
-inline Bytes Id3v2Tag(uint8_t major, const Bytes& body) {
+// An ID3 v2 tag of `major` version with `body` as its content (extended
+// header and padding included). With the footer flag (0x10) a footer follows.
+inline Bytes Id3v2Tag(uint8_t major, const Bytes& body, uint8_t flags = 0) {
   const size_t n = body.size();
-  Bytes tag{'I', 'D', '3', major, 0, 0, static_cast<uint8_t>((n >> 21) & 0x7F), static_cast<uint8_t>((n >> 14) & 0x7F),
-            static_cast<uint8_t>((n >> 7) & 0x7F), static_cast<uint8_t>(n & 0x7F)};
-  return tag + body;
+  const Bytes size{static_cast<uint8_t>((n >> 21) & 0x7F), static_cast<uint8_t>((n >> 14) & 0x7F),
+                   static_cast<uint8_t>((n >> 7) & 0x7F), static_cast<uint8_t>(n & 0x7F)};
+  const Bytes rest = Bytes{major, 0, flags} + size;
+  Bytes tag = Text("ID3") + rest + body;
+  if ((flags & 0x10) != 0) tag = tag + Text("3DI") + rest;
+  return tag;
 }
 
 // An ID3 v1 tag: "TAG" and 125 bytes.

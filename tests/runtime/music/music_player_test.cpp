@@ -1,5 +1,6 @@
 // The player end to end through its six entries, with a fake sound device:
-// list order and repeats, what reaches the decoder, pause, removal, failures.
+// list order and repeats, what reaches the decoder, pause, removal, failures,
+// and how restarts are paced (on a fake clock).
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "fake_pacing_clock.h"
 #include "fake_wave_device.h"
 #include "mp3_builder.h"
 #include "runtime/music/music_thread.h"
@@ -54,6 +56,7 @@ class PlayerTest : public ::testing::Test {
     return *audio_;
   }
 
+  test::FakePacingClock clock_;
   test::TempFolder folder_;
   std::unique_ptr<FakeAudio> audio_;
   std::vector<uintptr_t> players_;
@@ -150,14 +153,52 @@ TEST_F(PlayerTest, DamageInsideTheStreamIsSkippedAndDecodingGoesOn) {
   EXPECT_EQ(audio.sessions()[0].pcm.size(), 8 * kStereo44k.pcmBytes);
 }
 
-TEST_F(PlayerTest, FileWithoutAStreamMovesOnToTheNextFile) {
+TEST_F(PlayerTest, ResyncKeepsTheStreamsFormat) {
+  // Behind damage the resync lands on a header that reads as mono; the device
+  // stays open for stereo, so that frame and all after it still come as stereo.
+  FakeAudio& audio = UseAudio();
+  Bytes mono = Frames(kStereo44k, 1);
+  mono[3] |= 0xC0;
+  const Bytes file = Frames(kStereo44k, 4) + test::Garbage(3000) + mono + Frames(kStereo44k, 4);
+  const uintptr_t player = Create({folder_.Write("damaged.mp3", file)}, 1);
+  NewPlay(player, 0, nullptr, 0);
+  ASSERT_TRUE(audio.WaitUntil([&] { return audio.opened() == 1 && GetPlayState(player) == 0; }));
+  EXPECT_TRUE(SameFormat(audio.sessions()[0].format, kStereo44k));
+  EXPECT_EQ(audio.sessions()[0].pcm.size(), 9 * kStereo44k.pcmBytes);
+}
+
+// ---- pacing: files that give no sound never make the player spin
+
+TEST_F(PlayerTest, SilentFileIsRetriedWithGrowingPausesThenSkipped) {
+  // Twice through [junk, good]: junk is tried four times, then given up and
+  // passed over in the second round; every restart waits out a second.
   FakeAudio& audio = UseAudio();
   const std::string junk = folder_.Write("junk.mp3", test::Garbage(50000));
   const std::string good = folder_.Write("good.mp3", Frames(kMono32k, 3));
-  const uintptr_t player = Create({junk, good}, 1);
+  const uintptr_t player = Create({junk, good}, 2);
   NewPlay(player, 0, nullptr, 0);
-  ASSERT_TRUE(audio.WaitUntil([&] { return audio.opened() == 1 && GetPlayState(player) == 0; }));
-  EXPECT_TRUE(SameFormat(audio.sessions()[0].format, kMono32k));
+  ASSERT_TRUE(audio.WaitUntil([&] { return audio.opened() == 2 && GetPlayState(player) == 0; }));
+  EXPECT_EQ(clock_.pauses(), (std::vector<int>{1000, 2000, 4000, 1000, 1000}));
+  EXPECT_TRUE(SameFormat(audio.sessions()[1].format, kMono32k));
+}
+
+TEST_F(PlayerTest, PlayerStopsWhenNoFileOfTheListGivesSound) {
+  // Not MPEG audio, empty, and a tag running past the end of the file (the
+  // frames inside it are never searched).
+  FakeAudio& audio = UseAudio();
+  Bytes overlong = test::Id3v2Tag(4, Frames(kStereo44k, 20));
+  overlong.resize(4000);
+  const uintptr_t player = Create({folder_.Write("junk.mp3", test::Garbage(50000)), folder_.Write("empty.mp3", {}),
+                                   folder_.Write("overlong.mp3", overlong)},
+                                  0);
+  NewPlay(player, 0, nullptr, 0);
+  const std::vector<int> paced{1000, 2000, 4000, 1000, 1000, 2000, 4000, 1000, 1000, 2000, 4000};
+  ASSERT_TRUE(audio.WaitUntil([&] { return GetPlayState(player) == 0 && MusicThread::LiveCount() == 1; }));
+  EXPECT_EQ(clock_.pauses(), paced);
+  EXPECT_EQ(audio.opened(), 0u);
+  // A start from the caller gives every file a fresh chance.
+  Play(player);
+  ASSERT_TRUE(audio.WaitUntil([&] { return clock_.pauses().size() == 2 * paced.size(); }));
 }
 
 TEST_F(PlayerTest, StartPositionSkipsThatShareOfTheFile) {

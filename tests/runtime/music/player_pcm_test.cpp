@@ -16,12 +16,14 @@
 #include "runtime/music/music_thread.h"
 #include "runtime/music/player_entries.h"
 #include "support/files.h"
+#include "stage_decode.h"
 #include "support/paths.h"
 
 namespace lizhi::music {
 namespace {
 
 using test::Bytes;
+using test::operator+;
 
 // Frame after frame from the first one found, as a clean stream decodes.
 struct Reference {
@@ -79,6 +81,47 @@ TEST_P(PlayerPcm, DeviceGetsExactlyTheDecodedStream) {
 // and layer II.
 INSTANTIATE_TEST_SUITE_P(PlayerIso, PlayerPcm,
                          ::testing::Values("l3-he_44khz.bit", "l3-sin1k0db.bit", "M2L3_compl24.bit", "l2-fl10.bit"));
+
+// ID3 v2 tags as music folders hold them, in front of a real stream. Each
+// body starts with frames of another format, which a search through the tag
+// would find first; a cover-art tag is far longer than the stream search reaches.
+Bytes TagBody(size_t bytes) {
+  Bytes body = test::Frames(test::kMono32k, 4);
+  body.resize(bytes, 0x5A);
+  return body;
+}
+
+TEST(PlayerTags, EveryTaggedFileGivesTheSamplesOfTheUntaggedStream) {
+  const Bytes stream = lizhi::test::ReadBytes(lizhi::test::MpegDataDir() + "/iso/l3-sin1k0db.bit");
+  const Reference ref = DecodeFrameByFrame(stream);
+  ASSERT_GT(ref.pcm.size(), 0u);
+
+  // v2.3 extended header: size 6, no flags, 0x120 bytes of padding at the
+  // end of the body (inside the tag's size).
+  Bytes padded = Bytes{0, 0, 0, 6, 0, 0, 0, 0, 0x01, 0x20} + TagBody(2000);
+  padded.resize(padded.size() + 0x120, 0);
+  const Bytes cover = TagBody(300 * 1024);
+  const struct {
+    const char* what;
+    Bytes tags;
+  } cases[] = {
+      {"v2.3 cover art", test::Id3v2Tag(3, cover)},
+      {"v2.4 cover art", test::Id3v2Tag(4, cover)},
+      {"v2.2", test::Id3v2Tag(2, TagBody(900))},
+      {"v2.3 extended header and padding", test::Id3v2Tag(3, padded, 0x40)},
+      {"two stacked", test::Id3v2Tag(3, TagBody(700)) + test::Id3v2Tag(4, TagBody(1500))},
+      {"footer", test::Id3v2Tag(4, TagBody(600), 0x10)},
+  };
+  test::TempFolder folder;
+  for (const auto& c : cases) {
+    const test::StageOutput out = test::DecodeThroughStages(folder.Write("tagged.mp3", c.tags + stream));
+    EXPECT_TRUE(out.ended) << c.what;
+    EXPECT_EQ(out.format.sampleRate, ref.sampleRate) << c.what;
+    EXPECT_EQ(out.format.channels, ref.channels) << c.what;
+    EXPECT_EQ(out.pcm.size(), ref.pcm.size()) << c.what;
+    EXPECT_TRUE(out.pcm == ref.pcm) << c.what;
+  }
+}
 
 }  // namespace
 }  // namespace lizhi::music

@@ -45,7 +45,7 @@ BufferDecodeResult DecodeBuffer(const uint8_t* data, size_t size, Decoder& decod
                                 PcmSink sink, void* context, const BufferDecodeOptions& decodeOptions) {
   BufferDecodeResult result;
   if (data == nullptr || pcmScratch == nullptr) return result;
-  size_t begin = Id3v2TagBytes(data, size);
+  size_t begin = Id3v2SkipBytes(data, size);
   if (begin > size) begin = size;
   if (HasId3v1Tail(data, size) && size - kId3v1Bytes >= begin) size -= kId3v1Bytes;
 

@@ -1,5 +1,5 @@
 // Decoding a whole MPEG audio file held in memory: the path of mp3dec and of
-// the compliance tests. Skips a leading ID3 v2 tag and a trailing ID3 v1 tag,
+// the compliance tests. Skips leading ID3 v2 tags and a trailing ID3 v1 tag,
 // finds the stream (layer I allowed; a file too short for the three-frame
 // check may hold one or two frames followed by a tag), then decodes frame after frame; where a
 // frame does not decode it resynchronises at the next frame of the same sample

@@ -3,6 +3,8 @@
 namespace lizhi::mpeg {
 namespace {
 
+constexpr uint8_t kFooterFlag = 0x10;
+
 size_t SyncsafeSize(const uint8_t* p) {
   return (static_cast<size_t>(p[0] & 0x7F) << 21) | (static_cast<size_t>(p[1] & 0x7F) << 14) |
          (static_cast<size_t>(p[2] & 0x7F) << 7) | static_cast<size_t>(p[3] & 0x7F);
@@ -10,31 +12,23 @@ size_t SyncsafeSize(const uint8_t* p) {
 
 }  // namespace
 
-size_t Id3v2SkipBytes(const uint8_t* data, size_t size) {
-  constexpr size_t kHeaderBytes = 10;
-  if (data == nullptr || size < kHeaderBytes) return 0;
-  if (data[0] != 'I' || data[1] != 'D' || data[2] != '3' || data[3] != 3) return 0;
-  size_t skip = kHeaderBytes + SyncsafeSize(data + 6);
-  const uint8_t flags = data[5];
-  // ID3 v2.3 extended header: size (4), flags (2), padding size (4), big-endian.
-  constexpr size_t kPaddingAt = kHeaderBytes + 6;
-  if ((flags & 0x40) != 0 && size >= kPaddingAt + 4) {
-    const uint8_t* p = data + kPaddingAt;
-    const size_t padding = (static_cast<size_t>(p[0]) << 24) | (static_cast<size_t>(p[1]) << 16) |
-                           (static_cast<size_t>(p[2]) << 8) | static_cast<size_t>(p[3]);
-    skip += padding;
-  }
-  return skip;
-}
-
 size_t Id3v2TagBytes(const uint8_t* data, size_t size) {
-  constexpr size_t kHeaderBytes = 10;
-  if (data == nullptr || size < kHeaderBytes) return 0;
+  if (data == nullptr || size < kId3v2HeaderBytes) return 0;
   if (data[0] != 'I' || data[1] != 'D' || data[2] != '3' || data[3] == 0xFF || data[4] == 0xFF) return 0;
   if (((data[6] | data[7] | data[8] | data[9]) & 0x80) != 0) return 0;  // not a syncsafe size
-  size_t bytes = kHeaderBytes + SyncsafeSize(data + 6);
-  if (data[3] >= 4 && (data[5] & 0x10) != 0) bytes += kHeaderBytes;  // footer
+  size_t bytes = kId3v2HeaderBytes + SyncsafeSize(data + 6);
+  if ((data[5] & kFooterFlag) != 0) bytes += kId3v2HeaderBytes;
   return bytes;
+}
+
+size_t Id3v2SkipBytes(const uint8_t* data, size_t size) {
+  size_t skip = 0;
+  while (skip < size) {
+    const size_t tag = Id3v2TagBytes(data + skip, size - skip);
+    if (tag == 0) break;
+    skip += tag;  // at least 10, so the walk always ends
+  }
+  return skip;
 }
 
 bool HasId3v1Tail(const uint8_t* data, size_t size) {

@@ -1,51 +1,32 @@
 // Damaged, illegal and random input never crashes, hangs or reads out of
 // bounds (this binary runs under AddressSanitizer and UBSan): the shared
 // robustness streams, their truncations, random bytes, random frame bodies
-// behind valid headers and bit-flipped compliance streams.
+// behind valid headers and bit-flipped compliance streams, each through the
+// mp3dec path and through the player's own stages.
 #include <gtest/gtest.h>
 
 #include <random>
 
+#include "runtime/music/mp3_builder.h"
 #include "runtime/music/mpeg/mpeg_test_util.h"
 #include "runtime/music/mpeg/stream_search.h"
 #include "runtime/music/mpeg/tags.h"
+#include "runtime/music/stage_decode.h"
 
 namespace lizhi::mpeg::testing {
 namespace {
 
-// The player's FrameDecoder loop: stream search with layer
-// II/III only, then 1441-byte windows, resync and re-initialisation when a
-// frame does not decode. Each window is an exact-size copy.
-size_t DecodeLikeThePlayer(const std::vector<uint8_t>& file) {
-  size_t begin = Id3v2SkipBytes(file.data(), file.size());
-  size_t end = file.size();
-  if (HasId3v1Tail(file.data(), file.size())) end -= kId3v1Bytes;
-  if (begin >= end) return 0;
-  const StreamStart start = FindStream(file.data() + begin, end - begin);
-  if (!start.found) return 0;
-  auto decoder = std::make_unique<Decoder>();
-  if (!decoder->Init(start.first)) return 0;
-  std::vector<uint8_t> pcm(Decoder::kMaxPcmBytesPerFrame);
-  size_t pos = begin + start.offset;
-  size_t frames = 0;
-  for (int guard = 0; pos < end && guard < 100000; ++guard) {
-    const size_t n = std::min(end - pos, kSyncWindowBytes);
-    const std::vector<uint8_t> window(file.begin() + static_cast<long>(pos), file.begin() + static_cast<long>(pos + n));
-    const Decoder::Result r = decoder->DecodeFrame(window.data(), window.size(), pcm.data());
-    EXPECT_LE(r.pcmBytes, Decoder::kMaxPcmBytesPerFrame);
-    if (r.bytesConsumed > 0) {
-      EXPECT_LE(r.bytesConsumed, n);
-      pos += r.bytesConsumed;
-      ++frames;
-      continue;
-    }
-    // Resync past this position and start the decoder again from the header there.
-    const long sync = window.size() > 1 ? FindSync(window.data() + 1, window.size() - 1) : -1;
-    pos += sync < 0 ? std::max<size_t>(n, 1) : static_cast<size_t>(sync) + 1;
-    FrameHeader h;
-    if (pos < end && ParseFrameHeader(file.data() + pos, end - pos, h)) decoder->Init(h);
-  }
-  return frames;
+// Through the player's own FileInput and FrameDecoder stages: the stage must
+// end or fail (never hang), and every block of PCM it gives has the size of a
+// frame in the format announced at the start.
+void DecodeLikeThePlayer(const std::vector<uint8_t>& file) {
+  static const music::test::TempFolder folder;
+  const music::test::StageOutput out = music::test::DecodeThroughStages(folder.Write("damaged.mp3", file), false);
+  ASSERT_TRUE(out.opened);
+  EXPECT_FALSE(out.timedOut);
+  EXPECT_TRUE(out.ended || out.failed);
+  EXPECT_EQ(out.oddBlocks, 0u);
+  if (out.blocks > 0) EXPECT_TRUE(out.formatSet);
 }
 
 void DecodeEveryWay(const std::vector<uint8_t>& file) {

@@ -13,31 +13,46 @@ std::vector<uint8_t> Id3Header(uint8_t major, uint8_t flags, uint32_t size) {
           static_cast<uint8_t>(size & 0x7F)};
 }
 
-TEST(MpegTags, SkipsId3v23TagBySyncsafeSize) {
-  const std::vector<uint8_t> tag = Id3Header(3, 0, 300);
-  EXPECT_EQ(Id3v2SkipBytes(tag.data(), tag.size()), 310u);
+std::vector<uint8_t> operator+(std::vector<uint8_t> a, const std::vector<uint8_t>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
 }
 
-TEST(MpegTags, AddsExtendedHeaderPaddingForId3v23) {
-  std::vector<uint8_t> tag = Id3Header(3, 0x40, 1000);
-  // Extended header: size 6, flags 0, padding size 0x00000120 (big-endian).
-  const uint8_t extended[10] = {0, 0, 0, 6, 0, 0, 0, 0, 0x01, 0x20};
-  tag.insert(tag.end(), extended, extended + 10);
-  EXPECT_EQ(Id3v2SkipBytes(tag.data(), tag.size()), 10u + 1000u + 0x120u);
-}
-
-TEST(MpegTags, LeavesOtherId3VersionsToTheFrameSearch) {
-  const std::vector<uint8_t> v24 = Id3Header(4, 0, 300);
-  const std::vector<uint8_t> v22 = Id3Header(2, 0, 300);
-  EXPECT_EQ(Id3v2SkipBytes(v24.data(), v24.size()), 0u);
-  EXPECT_EQ(Id3v2SkipBytes(v22.data(), v22.size()), 0u);
-  // Tools skip any version, with the v2.4 footer.
-  EXPECT_EQ(Id3v2TagBytes(v24.data(), v24.size()), 310u);
-  const std::vector<uint8_t> footer = Id3Header(4, 0x10, 300);
-  EXPECT_EQ(Id3v2TagBytes(footer.data(), footer.size()), 320u);
-  const uint8_t frame[10] = {0xFF, 0xFB, 0x92, 0x60};
-  EXPECT_EQ(Id3v2SkipBytes(frame, sizeof(frame)), 0u);
-  EXPECT_EQ(Id3v2TagBytes(frame, sizeof(frame)), 0u);
+TEST(MpegTags, SkipsEveryId3v2TagByItsHeader) {
+  // Extended header of v2.3: size 6, flags 0, padding 0x120; the padding is
+  // inside the tag's size and is not added again.
+  const std::vector<uint8_t> extended = {0, 0, 0, 6, 0, 0, 0, 0, 0x01, 0x20};
+  const std::vector<uint8_t> frame = {0xFF, 0xFB, 0x92, 0x60, 0, 0, 0, 0, 0, 0};
+  struct Case {
+    const char* what;
+    std::vector<uint8_t> data;
+    size_t skip;
+  };
+  const Case cases[] = {
+      {"v2.3", Id3Header(3, 0, 300) + frame, 310},
+      {"v2.3 extended header", Id3Header(3, 0x40, 1000) + extended, 1010},
+      {"v2.4", Id3Header(4, 0, 300) + frame, 310},
+      {"v2.2", Id3Header(2, 0, 300), 310},
+      {"footer flag", Id3Header(4, 0x10, 300), 320},
+      {"footer flag on v2.3", Id3Header(3, 0x10, 300), 320},
+      {"runs past the end", Id3Header(4, 0, 5000), 5010},
+      {"no tag", frame, 0},
+      {"size not syncsafe", {'I', 'D', '3', 4, 0, 0, 0, 0, 0x81, 0}, 0},
+      {"too short", {'I', 'D', '3', 4, 0}, 0},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Id3v2SkipBytes(c.data.data(), c.data.size()), c.skip) << c.what;
+  }
+  // Stacked tags: each is skipped whole, by its own header.
+  std::vector<uint8_t> stacked = Id3Header(3, 0, 20);
+  stacked.resize(30, 0);
+  stacked = stacked + Id3Header(4, 0x10, 5);
+  stacked.resize(55, 0);
+  stacked = stacked + Id3Header(2, 0, 1);
+  stacked.resize(66, 0);
+  stacked = stacked + frame;
+  EXPECT_EQ(Id3v2SkipBytes(stacked.data(), stacked.size()), 66u);
+  EXPECT_EQ(Id3v2TagBytes(stacked.data(), stacked.size()), 30u);
 }
 
 TEST(MpegTags, DetectsId3v1Tail) {
