@@ -11,9 +11,16 @@ inline bool IsGbkLead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
 inline bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 inline bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
-// Length of the character starting at text[i]: 2 for a GBK pair, else 1.
+inline bool IsGbkTrail(unsigned char c) { return c >= 0x40 && c <= 0xFE && c != 0x7F; }
+
+// Length of the character starting at text[i]: 2 for a GBK pair, else 1 (a
+// lead byte without a valid trail byte stands alone, so it never swallows the
+// "<" or line feed after it).
 inline size_t CharLength(std::string_view text, size_t i) {
-  return IsGbkLead(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+  return IsGbkLead(static_cast<unsigned char>(text[i])) && i + 1 < text.size() &&
+                 IsGbkTrail(static_cast<unsigned char>(text[i + 1]))
+             ? 2
+             : 1;
 }
 
 std::string AsciiLower(std::string_view text);

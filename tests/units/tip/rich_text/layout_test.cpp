@@ -14,11 +14,11 @@ using test::OpsOf;
 using test::RichTextRig;
 using test::Texts;
 
-const TextOp* FindText(const std::vector<TextOp>& texts, std::string_view text) {
+std::optional<TextOp> FindText(const std::vector<TextOp>& texts, std::string_view text) {
   for (const TextOp& t : texts) {
-    if (t.text == text) return &t;
+    if (t.text == text) return t;
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 // The body is 9pt = 12 px in the default sheet: a byte is 6 px wide.
@@ -91,7 +91,7 @@ TEST(RichTextLayout, AlignmentRulesAndImages) {
   ASSERT_EQ(images.size(), 2u);  // the missing one takes no space
   EXPECT_EQ(images[0].rect, (Rect{6, kMaxImageSide - 32, 38, kMaxImageSide}));
   EXPECT_EQ(images[0].image.style, "g");
-  EXPECT_EQ(images[1].rect, (Rect{44, 0, 44 + 32, kMaxImageSide}));
+  EXPECT_EQ(images[1].rect, (Rect{50, 0, 50 + 32, kMaxImageSide}));
   EXPECT_EQ(Texts(list)[2].x, 6 + 32 + 6);
   // The text's baseline meets the bottom of the tallest image.
   EXPECT_EQ(Texts(list)[0].y + 12 * 4 / 5, kMaxImageSide);
@@ -139,8 +139,8 @@ TEST(RichTextLayout, TablesSizeColumnsAndSpans) {
   // Row 2 holds 14 bytes = 112 px + 12 = 124 over both columns.
   EXPECT_EQ(backs[0].rect.Width(), 124 - 4);
   EXPECT_EQ(backs[0].rect.left, 1 + 2);
-  const TextOp* a = FindText(Texts(list), "abcd");
-  const TextOp* x = FindText(Texts(list), "x");
+  std::optional<TextOp> a = FindText(Texts(list), "abcd");
+  std::optional<TextOp> x = FindText(Texts(list), "x");
   ASSERT_TRUE(a && x);
   EXPECT_EQ(a->x, 1 + 2 + 1 + 3);
   EXPECT_EQ(a->y, x->y);
