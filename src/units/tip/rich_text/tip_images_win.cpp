@@ -1,0 +1,200 @@
+#include "units/tip/rich_text/tip_images_win.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "runtime/base/win_handles.h"
+#include "units/tip/rich_text/image_styles.h"
+#include "units/tip/rich_text/link_rules.h"
+
+namespace lizhi::tip {
+namespace {
+
+// A 1024 x 1024 bitmap of 32 bits is 4 MiB; a file much larger is no tip image.
+constexpr LONGLONG kMaxImageFileBytes = 8LL << 20;
+
+UINT ImageType(const ImageSpec& spec) { return spec.kind == ImageSpec::Kind::Icon ? IMAGE_ICON : IMAGE_BITMAP; }
+
+bool FileSmallEnough(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
+  LONGLONG size = static_cast<LONGLONG>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
+  return size <= kMaxImageFileBytes;
+}
+
+std::optional<Size> HandleSize(HBITMAP bitmap, HICON icon) {
+  if (bitmap) {
+    BITMAP bm{};
+    if (!GetObjectA(bitmap, sizeof bm, &bm)) return std::nullopt;
+    return Size{bm.bmWidth, std::abs(bm.bmHeight)};
+  }
+  ICONINFO info{};
+  if (!icon || !GetIconInfo(icon, &info)) return std::nullopt;
+  win::GdiObject colour(info.hbmColor);
+  win::GdiObject mask(info.hbmMask);
+  BITMAP bm{};
+  if (!GetObjectA(info.hbmMask, sizeof bm, &bm)) return std::nullopt;
+  // Without a colour bitmap the mask holds the AND and XOR halves stacked.
+  return Size{bm.bmWidth, info.hbmColor ? bm.bmHeight : bm.bmHeight / 2};
+}
+
+// Sets the loaded handle of the right kind from LoadImageA's result.
+void Take(TipImage& image, const ImageSpec& spec, HANDLE loaded) {
+  if (spec.kind == ImageSpec::Kind::Icon) {
+    image.icon = static_cast<HICON>(loaded);
+  } else {
+    image.bitmap = static_cast<HBITMAP>(loaded);
+  }
+  image.owned = true;
+}
+
+uint32_t PixelOf(COLORREF c) { return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF); }
+
+}  // namespace
+
+TipImage::TipImage(TipImage&& o) noexcept
+    : bitmap(std::exchange(o.bitmap, nullptr)),
+      icon(std::exchange(o.icon, nullptr)),
+      list(o.list),
+      index(o.index),
+      owned(std::exchange(o.owned, false)),
+      size(o.size) {}
+
+TipImage& TipImage::operator=(TipImage&& o) noexcept {
+  if (this != &o) {
+    Free();
+    bitmap = std::exchange(o.bitmap, nullptr);
+    icon = std::exchange(o.icon, nullptr);
+    list = o.list;
+    index = o.index;
+    owned = std::exchange(o.owned, false);
+    size = o.size;
+  }
+  return *this;
+}
+
+TipImage::~TipImage() { Free(); }
+
+void TipImage::Free() {
+  if (!owned) return;
+  if (bitmap) DeleteObject(bitmap);
+  if (icon) DestroyIcon(icon);
+  bitmap = nullptr;
+  icon = nullptr;
+  owned = false;
+}
+
+std::optional<TipImage> LoadTipImage(const ImageSpec& spec, const ImageListRef& images) {
+  TipImage image;
+  int cx = spec.kind == ImageSpec::Kind::Icon && spec.cx == 0 ? GetSystemMetrics(SM_CXICON) : spec.cx;
+  int cy = spec.kind == ImageSpec::Kind::Icon && spec.cy == 0 ? GetSystemMetrics(SM_CYICON) : spec.cy;
+  const UINT bitmapFlags = spec.kind == ImageSpec::Kind::Bitmap ? LR_CREATEDIBSECTION : 0;
+  switch (spec.source) {
+    case ImageSpec::Source::Handle:
+      if (spec.kind == ImageSpec::Kind::Icon) {
+        image.icon = reinterpret_cast<HICON>(spec.handle);
+      } else {
+        image.bitmap = reinterpret_cast<HBITMAP>(spec.handle);
+      }
+      break;
+    case ImageSpec::Source::ProgramResource:
+      Take(image, spec,
+           LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(spec.resourceId), ImageType(spec), cx, cy,
+                      bitmapFlags));
+      break;
+    case ImageSpec::Source::LibraryResource: {
+      if (!IsLocalPath(spec.path) || spec.resourceId <= 0) return std::nullopt;
+      // Read as data only: no code of the library runs.
+      win::Module library(
+          LoadLibraryExA(spec.path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+      if (!library) return std::nullopt;
+      Take(image, spec,
+           LoadImageA(library.get(), MAKEINTRESOURCEA(spec.resourceId), ImageType(spec), cx, cy, bitmapFlags));
+      break;
+    }
+    case ImageSpec::Source::File:
+      if (!IsLocalPath(spec.path) || !FileSmallEnough(spec.path)) return std::nullopt;
+      Take(image, spec, LoadImageA(nullptr, spec.path.c_str(), ImageType(spec), cx, cy, bitmapFlags | LR_LOADFROMFILE));
+      break;
+    case ImageSpec::Source::ImageList: {
+      if (!images.list || spec.index >= ImageList_GetImageCount(images.list)) return std::nullopt;
+      int w = images.width;
+      int h = images.height;
+      if (w <= 0 || h <= 0) ImageList_GetIconSize(images.list, &w, &h);
+      image.list = images.list;
+      image.index = spec.index;
+      image.size = {w, h};
+      break;
+    }
+    case ImageSpec::Source::None:
+      return std::nullopt;
+  }
+  if (!image.list) {
+    std::optional<Size> size = HandleSize(image.bitmap, image.icon);
+    if (!size) return std::nullopt;
+    image.size = *size;
+    // A strip of images: one of them, cx wide, chosen by index.
+    if (image.bitmap && spec.cx > 0) image.size.cx = spec.cx;
+    if (image.bitmap && spec.cy > 0) image.size.cy = spec.cy;
+  }
+  if (image.size.cx <= 0 || image.size.cy <= 0 || image.size.cx > kMaxImageSide || image.size.cy > kMaxImageSide) {
+    return std::nullopt;
+  }
+  return image;
+}
+
+void DrawTipImage(HDC dc, const TipImage& image, const ImageSpec& spec, const RECT& rect, const RECT& clip,
+                  bool hot) {
+  const std::string& letters = hot && !spec.hotStyle.empty() ? spec.hotStyle : spec.style;
+  int w = rect.right - rect.left;
+  int h = rect.bottom - rect.top;
+  if (w <= 0 || h <= 0) return;
+  int saved = SaveDC(dc);
+  IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
+  if (letters.empty() && image.icon) {
+    DrawIconEx(dc, rect.left, rect.top, image.icon, w, h, 0, nullptr, DI_NORMAL);
+  } else if (letters.empty() && image.list) {
+    ImageList_DrawEx(image.list, image.index, dc, rect.left, rect.top, w, h, CLR_NONE, CLR_NONE, ILD_NORMAL);
+  } else {
+    // Render into a 32-bit bitmap on the mask colour, restyle the pixels,
+    // then copy with the mask colour left out.
+    BITMAPINFO bmi{};
+    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
+    bmi.bmiHeader.biWidth = w;
+    bmi.bmiHeader.biHeight = -h;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    win::GdiObject dib(CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    win::MemoryDc work(CreateCompatibleDC(dc));
+    if (dib && work && bits) {
+      win::Selected into(work.get(), dib.get());
+      auto* pixels = static_cast<uint32_t*>(bits);
+      std::fill(pixels, pixels + static_cast<size_t>(w) * h, PixelOf(spec.mask));
+      if (image.bitmap) {
+        win::MemoryDc source(CreateCompatibleDC(dc));
+        win::Selected from(source.get(), image.bitmap);
+        int sx = spec.cx > 0 ? spec.index * spec.cx : 0;
+        SetStretchBltMode(work.get(), COLORONCOLOR);
+        StretchBlt(work.get(), 0, 0, w, h, source.get(), sx, 0, image.size.cx, image.size.cy, SRCCOPY);
+      } else if (image.icon) {
+        DrawIconEx(work.get(), 0, 0, image.icon, w, h, 0, nullptr, DI_NORMAL);
+      } else if (image.list) {
+        ImageList_DrawEx(image.list, image.index, work.get(), 0, 0, w, h, CLR_NONE, CLR_NONE, ILD_NORMAL);
+      }
+      GdiFlush();
+      std::vector<uint32_t> copy(pixels, pixels + static_cast<size_t>(w) * h);
+      for (uint32_t& p : copy) p &= 0xFFFFFF;
+      ApplyImageStyle(copy, letters, PixelOf(spec.mask));
+      std::copy(copy.begin(), copy.end(), pixels);
+      TransparentBlt(dc, rect.left, rect.top, w, h, work.get(), 0, 0, w, h, spec.mask & 0xFFFFFF);
+    }
+  }
+  RestoreDC(dc, saved);
+}
+
+}  // namespace lizhi::tip
