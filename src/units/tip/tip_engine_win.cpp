@@ -109,6 +109,28 @@ std::vector<uint32_t> Snapshot(TipPoint origin, int32_t width, int32_t height) {
   return canvas.Pixels();
 }
 
+// How long after a hide the windows beneath may still be repainting.
+constexpr DWORD kRepaintGraceMs = 1000;
+
+// Where the new tip overlaps the one just hidden, the screen may still show the
+// old tip (the windows beneath repaint in their own time): the old snapshot
+// knows what lies there.
+void PatchFromPrevious(std::vector<uint32_t>& snapshot, const TipRect& rect, const std::vector<uint32_t>& previous,
+                       const TipRect& previousRect) {
+  if (previous.size() != static_cast<size_t>(previousRect.width()) * static_cast<size_t>(previousRect.height())) {
+    return;
+  }
+  const int32_t left = std::max(rect.left, previousRect.left), right = std::min(rect.right, previousRect.right);
+  const int32_t top = std::max(rect.top, previousRect.top), bottom = std::min(rect.bottom, previousRect.bottom);
+  for (int32_t y = top; y < bottom; ++y) {
+    for (int32_t x = left; x < right; ++x) {
+      snapshot[static_cast<size_t>(y - rect.top) * static_cast<size_t>(rect.width()) + static_cast<size_t>(x - rect.left)] =
+          previous[static_cast<size_t>(y - previousRect.top) * static_cast<size_t>(previousRect.width()) +
+                   static_cast<size_t>(x - previousRect.left)];
+    }
+  }
+}
+
 // The body's edge row or column on the anchor side stretched over the anchor's
 // strip, so that the background reaches into the anchor.
 void ExtendIntoAnchor(HDC dc, const TipLayout& l) {
@@ -354,7 +376,15 @@ bool TipEngine::BuildAndShow(const TipTool& tool, TipPoint point, int32_t transp
   SetWindowRgn(window_, region, FALSE);
 
   RenderContent(tool, text);
+  std::vector<uint32_t> previous = std::move(snapshot_);
+  const TipRect previousRect = lastRect_;
   snapshot_ = Snapshot(layout_.origin, width_, height_);
+  if (hiddenRecently_ && GetTickCount() - hiddenAt_ < kRepaintGraceMs) {
+    PatchFromPrevious(snapshot_, {layout_.origin.x, layout_.origin.y, layout_.origin.x + width_,
+                                  layout_.origin.y + height_}, previous, previousRect);
+  }
+  hiddenRecently_ = false;
+  lastRect_ = {layout_.origin.x, layout_.origin.y, layout_.origin.x + width_, layout_.origin.y + height_};
   Compose(transparency);
   SetWindowPos(window_, HWND_TOPMOST, layout_.origin.x, layout_.origin.y, width_, height_,
                SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOCOPYBITS);
@@ -401,8 +431,10 @@ void TipEngine::Repaint(int32_t transparency) {
 bool TipEngine::WindowVisible() { return window_ && IsWindowVisible(window_); }
 
 void TipEngine::HideWindow() {
-  if (WindowVisible()) SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE |
-                                                                  SWP_NOSIZE | SWP_NOZORDER);
+  if (!WindowVisible()) return;
+  SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+  hiddenRecently_ = true;
+  hiddenAt_ = GetTickCount();
 }
 
 void TipEngine::PostClosed() {

@@ -102,6 +102,11 @@ class TipEngine final : private TipPlatform {
   int32_t width_ = 0, height_ = 0;
   std::vector<uint32_t> snapshot_, content_, composed_;
   std::vector<uint8_t> shape_, shadow_;
+  // Where the last show stood and when it was hidden: the screen beneath may
+  // not have repainted yet, and its snapshot still knows what lies there.
+  TipRect lastRect_;
+  DWORD hiddenAt_ = 0;
+  bool hiddenRecently_ = false;
 };
 
 // The engines alive in this process and the one thread message hook that
