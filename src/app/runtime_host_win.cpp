@@ -19,6 +19,7 @@
 #include "runtime/input_box/input_box.h"
 #include "runtime/base/memory.h"
 #include "runtime/frame/unit_type.h"
+#include "units/tip/tip_unit.h"
 
 namespace lizhi::app {
 
@@ -92,7 +93,9 @@ void RuntimeHost::PopupTrayMenu() { rt::PopupTemplateMenu(kWindow, data::kTrayMe
 void RuntimeHost::PresentAtActiveWindow(std::string_view previous, std::string_view line) {
   presenters::PresentAtActiveWindow(previous, line);
 }
-void RuntimeHost::ShowTipAt(int32_t x, int32_t y, std::string_view line) { presenters::ShowTipAt(x, y, line); }
+void RuntimeHost::ShowTipAt(int32_t x, int32_t y, std::string_view line) {
+  tip::ShowTipAt(kWindow, data::kTipUnit, x, y, line, -1);
+}
 void RuntimeHost::ShowAgent() { presenters::ShowAgent(); }
 void RuntimeHost::HideAgent() { presenters::HideAgent(); }
 void RuntimeHost::SpeakLine(std::string_view line) { presenters::SpeakLine(line); }

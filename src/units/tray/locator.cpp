@@ -1,5 +1,7 @@
 #include "units/tray/locator.h"
 
+#include <utility>
+
 namespace lizhi::tray {
 
 namespace {
@@ -55,6 +57,23 @@ ScreenPoint TrayIconLocator::Guess(const ScreenRect& area) const {
   // From Windows 2000 on the icons sit at the left of the notification area.
   if (version_.platformId == 2 && version_.major >= 5) centre.x = area.left + 6;
   return centre;
+}
+
+int32_t IconPositionReads::Read(bool wantX, bool known, const ShellRect& shellRect, const Locate& locate) {
+  std::optional<ScreenPoint> paired = std::exchange(pending_, std::nullopt);
+  if (!wantX && paired) return paired->y;
+  if (!known) return 0;
+  ScreenPoint point;
+  if (std::optional<ScreenRect> rect = shellRect()) {
+    point = {static_cast<int32_t>((int64_t{rect->left} + rect->right) / 2),
+             static_cast<int32_t>((int64_t{rect->top} + rect->bottom) / 2)};
+  } else {
+    LocateResult result = locate();
+    if (result.status == LocateStatus::kUnknown) return 0;
+    point = result.position;
+  }
+  if (wantX) pending_ = point;
+  return wantX ? point.x : point.y;
 }
 
 }  // namespace lizhi::tray

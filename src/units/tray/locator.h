@@ -6,6 +6,7 @@
 #pragma once
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <optional>
 
 #include "units/tray/probe_scan.h"
@@ -69,6 +70,25 @@ class TrayIconLocator {
   ScreenRect area_;
   ScreenPoint cached_;
   int64_t lastProbe_ = LongAgo();
+};
+
+// The IconScreenX / IconScreenY reads of one tray icon. The shell is asked
+// first (Shell_NotifyIconGetRect, Windows 7 and later) and the centre of its
+// rectangle used; only when it cannot tell does the locator probe, which
+// blinks the icon black. One answer serves both coordinates: the Y read that
+// directly follows an X read takes the X read's point.
+class IconPositionReads {
+ public:
+  using ShellRect = std::function<std::optional<ScreenRect>()>;
+  using Locate = std::function<LocateResult()>;
+
+  // `known`: the icon was ever added (else both coordinates are 0).
+  int32_t Read(bool wantX, bool known, const ShellRect& shellRect, const Locate& locate);
+  // Anything else the unit does between two reads.
+  void Interrupt() { pending_.reset(); }
+
+ private:
+  std::optional<ScreenPoint> pending_;  // the last X read's point, for the Y read after it
 };
 
 }  // namespace lizhi::tray

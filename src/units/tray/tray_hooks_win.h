@@ -20,7 +20,13 @@ struct TrayIconHooks {
   const char* taskbarClass;
   // Reads the screen over the notification area and finds the probe icon.
   std::optional<ScreenPoint> (*scanArea)(const ScreenRect& area);
+  // The icon's rectangle as the shell knows it (Shell_NotifyIconGetRect);
+  // nothing where the shell cannot tell.
+  std::optional<ScreenRect> (*iconRect)(HWND owner, UINT id);
 };
+
+// Shell_NotifyIconGetRect where shell32 has it (Windows 7 and later).
+std::optional<ScreenRect> ShellIconRect(HWND owner, UINT id);
 
 TrayIconHooks& TrayHooks();
 // What the program uses.

@@ -46,6 +46,7 @@ struct TrayIcon {
   NOTIFYICONDATAA record{};
   TrayIconLocator locator{CurrentOsVersion()};
   ShellLocatorPlatform platform;
+  IconPositionReads reads;
 };
 
 TrayIcon* Unit(void* unit) { return static_cast<TrayIcon*>(unit); }
@@ -237,6 +238,7 @@ void WriteIcon(TrayIcon& t, const rt::TypedValue& value) {
 // Entry 4.
 void PropertyWritten(void* unit, int32_t ownIndex, int32_t arrayIndex, const rt::TypedValue& value) {
   TrayIcon& t = *Unit(unit);
+  t.reads.Interrupt();
   if (arrayIndex >= 0) return;  // only whole values are written
   switch (ownIndex) {
     case kOwnIcon:
@@ -263,10 +265,12 @@ void PropertyWritten(void* unit, int32_t ownIndex, int32_t arrayIndex, const rt:
 std::vector<uint8_t> SaveBlock(void* unit) { return SaveTrayIconBlock(Unit(unit)->properties); }
 
 int32_t IconScreenCoordinate(TrayIcon& t, bool wantX) {
-  t.locator.ForgetProbeTime();
-  LocateResult result = t.locator.Locate(0, t.platform);
-  if (result.status == LocateStatus::kUnknown) return 0;
-  return wantX ? result.position.x : result.position.y;
+  auto shellRect = [&t] { return TrayHooks().iconRect(t.window, t.record.uID); };
+  auto locate = [&t] {
+    t.locator.ForgetProbeTime();
+    return t.locator.Locate(0, t.platform);
+  };
+  return t.reads.Read(wantX, t.locator.HasRecord(), shellRect, locate);
 }
 
 // Entry 6.
@@ -274,12 +278,15 @@ bool ReadProperty(void* unit, int32_t ownIndex, rt::TypedValue& out) {
   TrayIcon& t = *Unit(unit);
   switch (ownIndex) {
     case kOwnIcon:
+      t.reads.Interrupt();
       out = rt::MakeBytesValue(rt::MakeByteArray(t.properties.icon.data(), t.properties.icon.size()));
       return true;
     case kOwnTipText:
+      t.reads.Interrupt();
       out = rt::MakeTextValue(rt::CopyText(t.properties.tip));
       return true;
     case kOwnShowInTray:
+      t.reads.Interrupt();
       out = rt::MakeLogical(t.properties.showInTray);
       return true;
     case kOwnIconScreenX:
@@ -293,7 +300,32 @@ bool ReadProperty(void* unit, int32_t ownIndex, rt::TypedValue& out) {
 
 }  // namespace
 
-TrayIconHooks DefaultTrayHooks() { return {&rt::UnitHostCallback, &Shell_NotifyIconA, "Shell_TrayWnd", &CaptureAndScan}; }
+// NOTIFYICONIDENTIFIER, declared here so that the program still starts on
+// systems whose shell32 lacks the call.
+struct IconIdentifier {
+  DWORD cbSize;
+  HWND hWnd;
+  UINT uID;
+  GUID guidItem;
+};
+
+std::optional<ScreenRect> ShellIconRect(HWND owner, UINT id) {
+  using GetRect = HRESULT(WINAPI*)(const IconIdentifier*, RECT*);
+  static const GetRect getRect = [] {
+    HMODULE shell = GetModuleHandleA("shell32.dll");
+    return shell ? reinterpret_cast<GetRect>(reinterpret_cast<void*>(GetProcAddress(shell, "Shell_NotifyIconGetRect")))
+                 : nullptr;
+  }();
+  if (!getRect) return std::nullopt;
+  IconIdentifier identifier{sizeof(IconIdentifier), owner, id, {}};
+  RECT rect{};
+  if (getRect(&identifier, &rect) != S_OK || rect.right <= rect.left || rect.bottom <= rect.top) return std::nullopt;
+  return ScreenRect{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+TrayIconHooks DefaultTrayHooks() {
+  return {&rt::UnitHostCallback, &Shell_NotifyIconA, "Shell_TrayWnd", &CaptureAndScan, &ShellIconRect};
+}
 
 TrayIconHooks& TrayHooks() {
   static TrayIconHooks hooks = DefaultTrayHooks();

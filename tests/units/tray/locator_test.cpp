@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace lizhi::tray {
 namespace {
 
@@ -131,6 +134,46 @@ TEST(TrayIconLocator, FailedProbeGuessesFromTheAreaAndKeepsTheCache) {
     locator.SetRecordIdentity(1, 1);
     EXPECT_EQ(locator.Locate(0, p).position, (ScreenPoint{1004, 758}));
   }
+}
+
+TEST(IconPositionReads, ShellFirstAndOneAnswerServesTheXAndTheYThatFollows) {
+  std::vector<std::string> calls;
+  std::optional<ScreenRect> shell = ScreenRect{100, 200, 120, 216};
+  LocateResult located{LocateStatus::kNotFound, {7, 9}};
+  auto shellRect = [&] {
+    calls.push_back("shell");
+    return shell;
+  };
+  auto locate = [&] {
+    calls.push_back("probe");
+    return located;
+  };
+  IconPositionReads reads;
+  EXPECT_EQ(reads.Read(true, true, shellRect, locate), 110);
+  EXPECT_EQ(reads.Read(false, true, shellRect, locate), 208);
+  EXPECT_EQ(calls, std::vector<std::string>{"shell"});
+
+  // The shell cannot tell: one probe for the tick, the guess counts.
+  calls.clear();
+  shell.reset();
+  EXPECT_EQ(reads.Read(true, true, shellRect, locate), 7);
+  EXPECT_EQ(reads.Read(false, true, shellRect, locate), 9);
+  EXPECT_EQ(calls, (std::vector<std::string>{"shell", "probe"}));
+
+  // A Y read on its own, or after something else happened, asks again.
+  calls.clear();
+  EXPECT_EQ(reads.Read(true, true, shellRect, locate), 7);
+  reads.Interrupt();
+  EXPECT_EQ(reads.Read(false, true, shellRect, locate), 9);
+  EXPECT_EQ(reads.Read(false, true, shellRect, locate), 9);
+  EXPECT_EQ(calls.size(), 6u);
+
+  // Never added: 0 without asking anyone; unknown to the locator: 0 too.
+  calls.clear();
+  EXPECT_EQ(reads.Read(true, false, shellRect, locate), 0);
+  EXPECT_TRUE(calls.empty());
+  located.status = LocateStatus::kUnknown;
+  EXPECT_EQ(reads.Read(false, true, shellRect, locate), 0);
 }
 
 }  // namespace

@@ -1,0 +1,99 @@
+// The balloon mode as a user sees it: with "show" = "qipao" each line shows in
+// a balloon above and to the left of lizhi's tray icon, the next tick's line
+// replaces it, and choosing "标题栏显示" from the tray menu takes it down.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "e2e/support/app_session_win.h"
+
+namespace lizhi::test {
+namespace {
+
+struct BalloonSearch {
+  DWORD pid;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindBalloon(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<BalloonSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(window, &pid);
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (pid != search->pid || lstrcmpA(name, "LizhiBalloonTip") != 0 || !IsWindowVisible(window)) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+HWND VisibleBalloon(DWORD pid) {
+  BalloonSearch search{pid};
+  EnumWindows(&FindBalloon, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// A real click, as the user's mouse gives it.
+void ClickAt(int x, int y) {
+  SetCursorPos(x, y);
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
+TEST(AppBalloon, EachLineShowsInABalloonAtTheTrayIconUntilTheTitleBarModeIsChosen) {
+  AppSession app;
+  app.Store("show", "qipao");
+  app.Store("rand", "f");  // consecutive lines differ
+  app.Store("time", "3");
+  ASSERT_TRUE(app.Start());
+  ForegroundWindow own(100, 100, 200, 100);
+
+  HWND balloon = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (balloon = VisibleBalloon(app.lizhi.pid())) != nullptr; }, 15000));
+  RECT first;
+  GetWindowRect(balloon, &first);
+  if (HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr)) {
+    RECT bar;
+    GetWindowRect(taskbar, &bar);
+    // Above-left of the icon: the anchor's tip, at the bottom right, touches
+    // the icon in the taskbar (the shadow adds a few pixels below).
+    EXPECT_GE(first.bottom, bar.top);
+    EXPECT_LE(first.bottom, bar.bottom + 8);
+    EXPECT_LE(first.right, bar.right + 8);
+    EXPECT_GT(first.right, bar.right - 200);
+  }
+  const std::vector<uint32_t> firstPixels = CaptureScreen(first);
+
+  // The next tick: a new line in the balloon.
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        HWND now = VisibleBalloon(app.lizhi.pid());
+        if (!now) return false;
+        RECT r;
+        GetWindowRect(now, &r);
+        return !EqualRect(&r, &first) || CaptureScreen(r) != firstPixels;
+      },
+      15000));
+
+  // "标题栏显示" from the tray menu: the click in the menu takes the balloon down.
+  HWND icon = TrayIconWindow(app.window);
+  ASSERT_NE(icon, nullptr);
+  PostTrayMouse(icon, WM_LBUTTONUP);
+  HWND popup = WaitForPopupMenu(app.lizhi.pid(), 8000);
+  ASSERT_NE(popup, nullptr);
+  RECT menu;
+  GetWindowRect(popup, &menu);
+  ClickAt(menu.left + 30, menu.top + 10);  // the first entry
+  EXPECT_TRUE(app.WaitForStored("show", "title", 8000));
+  EXPECT_TRUE(WaitUntil([&] { return VisibleBalloon(app.lizhi.pid()) == nullptr; }, 5000));
+  // And no balloon comes back at the following ticks.
+  PumpFor(4000);
+  EXPECT_EQ(VisibleBalloon(app.lizhi.pid()), nullptr);
+}
+
+}  // namespace
+}  // namespace lizhi::test

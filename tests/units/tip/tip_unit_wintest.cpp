@@ -1,0 +1,180 @@
+// The balloon tip under Wine: where it lands, what it paints, what pops it,
+// and the events it fires.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "runtime/frame/unit_host.h"
+#include "units/tip/tip_engine_win.h"
+#include "units/tip/tip_hooks_win.h"
+#include "units/tip/tip_properties.h"
+#include "units/tip/tip_unit.h"
+#include "units/tray/tray_test_support_win.h"
+
+namespace lizhi::tip {
+namespace {
+
+constexpr uint32_t kWindowId = 0x52019997;
+constexpr uint32_t kUnitId = 0x160122F2;
+
+struct Recorded {
+  std::vector<int32_t> events;
+  bool refuseShow = false;
+  std::string replaceText;
+};
+Recorded& Rec() {
+  static Recorded r;
+  return r;
+}
+
+intptr_t RecordHost(int32_t code, intptr_t first, intptr_t) {
+  if (code != rt::kHostFireEvent) return 0;
+  auto& event = *reinterpret_cast<rt::EventRecord*>(first);
+  Rec().events.push_back(event.eventIndex);
+  if (event.eventIndex == kEventBeforeShow && Rec().refuseShow) {
+    event.hasResult = 1;
+    event.result = 0;
+  }
+  return 1;
+}
+
+COLORREF ScreenPixel(int x, int y) {
+  HDC screen = GetDC(nullptr);
+  COLORREF c = GetPixel(screen, x, y);
+  ReleaseDC(nullptr, screen);
+  return c;
+}
+
+class BalloonTip : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Rec() = Recorded{};
+    saved_ = TipHooks();
+    TipHooks().host = &RecordHost;
+    parent_ = tray::test::MakeTopLevelWindow();
+    // A white backdrop, so that the shadow has something to darken.
+    backdrop_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, tray::test::PlainClass("LizhiTipBackdrop"), "",
+                                WS_POPUP | WS_VISIBLE, 300, 250, 400, 300, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    UpdateWindow(backdrop_);
+    RECT r{300, 250, 700, 550};
+    ASSERT_TRUE(tray::test::WaitForScreenColour(r, RGB(255, 255, 255)));
+    rt::UnitCreateParams params;
+    params.parentWindow = parent_;
+    params.windowId = kWindowId;
+    params.unitId = kUnitId;
+    params.controlId = 7;
+    unit_ = TipUnitType().create(params);
+    ASSERT_NE(unit_, nullptr);
+    engine_ = static_cast<TipEngine*>(TipEngineOf(kWindowId, kUnitId));
+    ASSERT_NE(engine_, nullptr);
+  }
+  void TearDown() override {
+    if (IsWindow(parent_)) DestroyWindow(parent_);
+    if (IsWindow(backdrop_)) DestroyWindow(backdrop_);
+    tray::test::PumpFor(20);
+    TipHooks() = saved_;
+  }
+  bool TipVisible() const { return IsWindowVisible(engine_->window()) != FALSE; }
+  bool Show(const char* text) { return ShowTipAt(kWindowId, kUnitId, 500, 400, text, -1); }
+
+  TipUnitHooks saved_{};
+  HWND parent_ = nullptr;
+  HWND backdrop_ = nullptr;
+  void* unit_ = nullptr;
+  TipEngine* engine_ = nullptr;
+};
+
+TEST_F(BalloonTip, ShownAtAPointWithItsAnchorTextAndShadow) {
+  ASSERT_TRUE(Show("Hello balloon"));
+  ASSERT_TRUE(TipVisible());
+  RECT w;
+  GetWindowRect(engine_->window(), &w);
+  const TipLayout& l = engine_->layout();
+  EXPECT_EQ(l.placement, 16);
+  EXPECT_LE(std::abs(w.left + l.anchor.x - 500), 2);
+  EXPECT_LE(std::abs(w.top + l.anchor.y - 400), 2);
+  tray::test::PumpFor(100);
+
+  int dark = 0;
+  for (int y = l.content.top; y < l.content.bottom; ++y) {
+    for (int x = l.content.left; x < l.content.right; ++x) {
+      COLORREF c = ScreenPixel(w.left + x, w.top + y);
+      if (GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100) ++dark;
+    }
+  }
+  EXPECT_GT(dark, 20) << "text pixels in the content rectangle";
+
+  // Beside the body on the right, inside the shadow's copy of the shape.
+  COLORREF shade = ScreenPixel(w.left + l.body.right + 3, w.top + (l.body.top + l.body.bottom) / 2);
+  EXPECT_LT(GetRValue(shade), 250);
+  EXPECT_LT(GetGValue(shade), 250);
+  EXPECT_LT(GetBValue(shade), 250);
+}
+
+TEST_F(BalloonTip, AClickOrAKeyInTheProgramHidesItAndTipClosedFires) {
+  for (UINT message : {static_cast<UINT>(WM_LBUTTONDOWN), static_cast<UINT>(WM_KEYDOWN)}) {
+    Rec().events.clear();
+    ASSERT_TRUE(Show("pop me"));
+    ASSERT_TRUE(TipVisible());
+    PostMessageA(parent_, message, 0, 0);
+    tray::test::PumpFor(50);
+    EXPECT_FALSE(TipVisible()) << message;
+    EXPECT_TRUE(tray::test::PumpUntil(
+        [] { return std::find(Rec().events.begin(), Rec().events.end(), kEventTipClosed) != Rec().events.end(); },
+        1000))
+        << message;
+  }
+}
+
+TEST_F(BalloonTip, BeforeShowFalseOrAnEmptyTextShowsNothing) {
+  Rec().refuseShow = true;
+  ASSERT_TRUE(Show("refused"));
+  EXPECT_FALSE(TipVisible());
+  EXPECT_EQ(Rec().events, std::vector<int32_t>{kEventBeforeShow});
+  Rec().refuseShow = false;
+  ASSERT_TRUE(Show(""));
+  EXPECT_FALSE(TipVisible());
+  EXPECT_FALSE(ShowTipAt(kWindowId, kUnitId + 1, 1, 1, "no such unit", -1));
+}
+
+TEST_F(BalloonTip, PropertiesReadBackAndTheBlockRoundTrips) {
+  const rt::UnitType& type = TipUnitType();
+  type.propertyWritten(unit_, kPropTransparency - 8, -1, rt::MakeInt(30));
+  type.propertyWritten(unit_, kPropTransparency - 8, -1, rt::MakeInt(150));
+  type.propertyWritten(unit_, kPropHideOnTipHover - 8, -1, rt::MakeLogical(false));
+  rt::TypedValue out;
+  ASSERT_TRUE(type.readProperty(unit_, kPropTransparency - 8, out));
+  EXPECT_EQ(rt::IntOf(out), 30);
+  ASSERT_TRUE(type.readProperty(unit_, kPropHideOnTipHover - 8, out));
+  EXPECT_EQ(out.type, rt::kTypeLogical);
+  EXPECT_EQ(rt::IntOf(out), 0);
+  EXPECT_FALSE(type.readProperty(unit_, 64 - 8, out));
+  EXPECT_EQ(engine_->settings().defaults.transparency, 30);
+  EXPECT_TRUE(engine_->settings().defaults.style & kStyleKeepOverTip);
+
+  std::vector<uint8_t> block = type.saveBlock(unit_);
+  auto back = LoadTipBlock(block.data(), block.size(), TipProperties{});
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->transparency, 30);
+  EXPECT_EQ(back->keepOverTip, 1);
+}
+
+TEST(TipEngineAlone, ShowsWithItsDefaultsAndNotifiesNobody) {
+  TipEngine engine(nullptr);
+  ASSERT_TRUE(engine.ok());
+  ASSERT_TRUE(ListTipEngine(&engine));
+  engine.ShowAt(400, 300, "alone", false);
+  EXPECT_TRUE(IsWindowVisible(engine.window()));
+  EXPECT_EQ(engine.machine().state(), TipState::kShown);
+  engine.Pop();
+  EXPECT_FALSE(IsWindowVisible(engine.window()));
+}
+
+}  // namespace
+}  // namespace lizhi::tip
