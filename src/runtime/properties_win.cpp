@@ -10,6 +10,7 @@
 #include "runtime/memory.h"
 #include "runtime/runtime_texts.h"
 #include "runtime/window_table.h"
+#include "runtime/written_value.h"
 
 namespace lizhi::rt {
 
@@ -77,7 +78,7 @@ void WriteMenuProperty(WindowEntry& entry, UnitRecord& item, int32_t index, cons
   const MenuItemBody before = item.menu;
   switch (index) {
     case 0:
-      item.menu.caption = TextOf(value);
+      if (auto caption = WrittenText(value)) item.menu.caption = *caption;
       break;
     case 1:
       SetFlag(item.menu.flags, kMenuChecked, IntOf(value) != 0);
@@ -157,7 +158,7 @@ void WriteCommon(WindowEntry& entry, UnitRecord& unit, int32_t index, const Type
       break;
     }
     case 4:
-      b.tag = TextOf(value);
+      if (auto tag = WrittenText(value)) b.tag = *tag;
       break;
     case 5:
       SetFlag(b.stateFlags, kFlagVisible, n != 0);
@@ -172,12 +173,9 @@ void WriteCommon(WindowEntry& entry, UnitRecord& unit, int32_t index, const Type
       SetFlag(b.stateFlags, kFlagDisabled, n != 0);
       if (live) EnableWindow(live, n == 0);
       break;
-    case 7: {
-      const void* block = GetPointer(value);
-      const uint8_t* data = ByteArrayData(block);
-      b.cursor.assign(data, data + ByteArrayLength(block));
+    case 7:
+      if (auto cursor = WrittenBytes(value)) b.cursor.assign(cursor->begin(), cursor->end());
       break;
-    }
     default:
       break;
   }
