@@ -20,6 +20,10 @@ struct TrayIconHooks {
   const char* taskbarClass;
   // Reads the screen over the notification area and finds the probe icon.
   std::optional<ScreenPoint> (*scanArea)(const ScreenRect& area);
+  // A refused add is tried again this often, this many times: a program started
+  // with the session often runs before the notification area exists.
+  UINT addRetryMs;
+  int addRetryCount;
 };
 
 TrayIconHooks& TrayHooks();
