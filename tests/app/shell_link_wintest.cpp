@@ -18,20 +18,20 @@ struct Found {
   HWND window = nullptr;
 };
 
+BOOL CALLBACK MatchTitle(HWND w, LPARAM p) {
+  auto& f = *reinterpret_cast<Found*>(p);
+  char title[256] = {};
+  GetWindowTextA(w, title, sizeof title);
+  if (!IsWindowVisible(w) || std::string(title).rfind(f.prefix, 0) != 0) return TRUE;
+  f.window = w;
+  return FALSE;
+}
+
 // A visible top-level window whose title begins with the file's name, as
 // Notepad titles itself ("a.txt - 记事本").
 HWND WindowTitled(const std::string& prefix) {
   Found found{prefix};
-  EnumWindows(
-      [](HWND w, LPARAM p) -> BOOL {
-        auto& f = *reinterpret_cast<Found*>(p);
-        char title[256] = {};
-        GetWindowTextA(w, title, sizeof title);
-        if (!IsWindowVisible(w) || std::string(title).rfind(f.prefix, 0) != 0) return TRUE;
-        f.window = w;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumWindows(&MatchTitle, reinterpret_cast<LPARAM>(&found));
   return found.window;
 }
 
