@@ -72,14 +72,24 @@ void OnDisplayTick(CoreHost& host) {
   }
 }
 
-void OnFollowTick(CoreHost& host) {
+void PlaceStrip(CoreHost& host) {
+  if (host.GetInt(kWindow, prop::kVisible) == 0) host.SetInt(kWindow, prop::kWindowState, prop::kNormalState);
   host.SetInt(kWindow, prop::kHeight, prop::kStripHeight);
+  // The label's text: the current line, or its template caption before the
+  // first tick of this mode.
+  host.SetInt(kWindow, prop::kWidth, StripWidth(host.GetText(data::kLineLabel, prop::kCaption)));
   host.SetInt(kWindow, prop::kAlwaysOnTop, 1);
   CursorPoint cursor = host.Cursor();
   host.SetInt(kWindow, prop::kLeft, cursor.x);
   host.SetInt(kWindow, prop::kTop, cursor.y + prop::kCursorGap);
+}
+
+void OnFollowTick(CoreHost& host) {
+  PlaceStrip(host);
   // Messages that arrive meanwhile (a tick, a menu command) run here.
   host.PumpingDelay(10);
+  // A mode item chosen meanwhile has hidden the strip; it stays hidden.
+  if (CheckedMode(host) != DisplayMode::kMouseFollow) return;
   host.SetInt(kWindow, prop::kVisible, 1);
 }
 

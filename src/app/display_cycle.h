@@ -16,6 +16,11 @@ DisplayMode CheckedMode(CoreHost& host);
 
 void OnDisplayTick(CoreHost& host);
 void OnFollowTick(CoreHost& host);
+// Makes the start-up window the mouse-follow strip without showing it: 24
+// pixels high, as wide as the text its label shows, topmost, under the cursor.
+// A hidden window is also set to show normally, not at its stored maximised
+// size, when it is first shown.
+void PlaceStrip(CoreHost& host);
 void UpdateTrayTip(CoreHost& host, std::string_view title);
 
 // Width of the mouse-follow strip for a line: 10 pixels per byte.

@@ -45,6 +45,8 @@ void ChooseMouseFollow(CoreHost& host) {
   CheckModeAlone(host, data::kMenuMouseFollow);
   host.HideAgent();
   host.WriteSetting(kShowKey.name, DisplayModeValue(DisplayMode::kMouseFollow));
+  // The strip from its first moment, not the window at its stored size.
+  PlaceStrip(host);
   host.SetInt(kWindow, prop::kVisible, 1);
   host.SetInt(data::kFollowTimer, prop::kInterval, prop::kFollowIntervalMs);
 }

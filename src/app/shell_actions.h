@@ -10,7 +10,8 @@ namespace lizhi::app::shell_actions {
 bool SetAutoStart(std::string_view name, std::string_view path);
 // True when a registration was removed.
 bool RemoveAutoStart(std::string_view name);
-// Opens the file with the shell's "edit" verb.
+// Opens the file with the shell's "edit" verb, or in Notepad when the file's
+// type has no such verb.
 void EditFile(std::string_view path);
 
 }  // namespace lizhi::app::shell_actions

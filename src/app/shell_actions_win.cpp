@@ -1,5 +1,7 @@
 #include "app/shell_actions.h"
 
+#include <windows.h>
+
 #include <string>
 
 #include "system/autostart.h"
@@ -19,7 +21,18 @@ void EditFile(std::string_view path) {
   sys::ExecuteFileRequest request;
   request.verb = sys::ShellVerb(kEditVerb);
   request.file = std::string(path);
-  sys::ExecuteFile(request);
+  if (sys::ExecuteFile(request)) return;
+  // Many file types (text files among them, with some editors) register no
+  // "edit" verb. Notepad then, never the default verb: the chooser takes any
+  // file, and "open" on an .exe or .bat would run it.
+  char system[MAX_PATH];
+  UINT length = GetSystemDirectoryA(system, sizeof system);
+  if (length == 0 || length >= sizeof system) return;
+  sys::ExecuteFileRequest notepad;
+  notepad.verb = "open";
+  notepad.file = std::string(system, length) + "\\notepad.exe";
+  notepad.parameters = "\"" + std::string(path) + "\"";
+  sys::ExecuteFile(notepad);
 }
 
 }  // namespace lizhi::app::shell_actions

@@ -15,6 +15,7 @@ constexpr int32_t kVisible = 5;
 constexpr int32_t kWindowState = 18;
 constexpr int32_t kAlwaysOnTop = 29;
 constexpr int32_t kMaximised = 3;
+constexpr int32_t kNormalState = 0;
 // Timer, label.
 constexpr int32_t kInterval = 8;
 constexpr int32_t kCaption = 8;

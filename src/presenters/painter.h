@@ -26,15 +26,17 @@ struct PaintTextArgs {
   int32_t bold = 0;                // 1: weight 900
   int32_t italic = 0;
   int32_t underline = 0;
+  int32_t quality = 0;  // the font's output quality; 0 the platform's default
 };
 
 // Paints one text with a font made for the call, transparent background, and
 // restores the device context afterwards.
 void PaintText(const PaintTextArgs& args);
 
-// One tick of the title-bar mode: samples the background at the previous
-// line's place, paints the previous line over in that colour, then paints the
-// next line in yellow, each only where it fits.
+// One tick of the title-bar mode: samples the background just left of the
+// previous line, paints the previous line over in that colour, then paints the
+// next line in yellow, each only where it fits. The window is the foreground
+// one, or the one the user works in when lizhi's own is in front.
 void PresentAtActiveWindow(std::string_view previousLine, std::string_view nextLine);
 
 }  // namespace lizhi::presenters

@@ -10,6 +10,7 @@ FontRequest MakeFontRequest(const PaintTextArgs& args) {
   font.weight = args.bold == 1 ? kHeavyWeight : 0;
   font.italic = static_cast<uint8_t>(args.italic);
   font.underline = static_cast<uint8_t>(args.underline);
+  font.quality = static_cast<uint8_t>(args.quality);
   const char* face = args.fontName ? args.fontName : kDefaultFaceName;
   std::strncpy(font.faceName, face, kFaceNameSize - 1);
   return font;

@@ -34,6 +34,11 @@ int32_t LineLeft(const PaintRect& window, const PaintRect& client, size_t lineBy
 
 int32_t LineTop(const PaintRect& window, int32_t border) { return Clamp(int64_t{window.top} + border); }
 
+int32_t SampleLeft(const PaintRect& window, const PaintRect& client, size_t lineBytes) {
+  constexpr int64_t kLeftOfLine = 3;
+  return Clamp(int64_t{LineLeft(window, client, lineBytes)} - kLeftOfLine);
+}
+
 int32_t SampleTop(const PaintRect& window, int32_t border) {
   constexpr int64_t kBelowTop = 5;
   return Clamp(int64_t{window.top} + border + kBelowTop);

@@ -17,7 +17,9 @@ int32_t FrameBorder(const PaintRect& window, const PaintRect& client);
 int32_t LineLeft(const PaintRect& window, const PaintRect& client, size_t lineBytes);
 // y = W.top + border
 int32_t LineTop(const PaintRect& window, int32_t border);
-// Where the background is sampled: 5 pixels below the top of the line.
+// Where the background is sampled: 3 pixels left of the line's left end, 5
+// pixels below its top, just outside its first glyph.
+int32_t SampleLeft(const PaintRect& window, const PaintRect& client, size_t lineBytes);
 int32_t SampleTop(const PaintRect& window, int32_t border);
 // (W.right - W.left) > 10 len(s) + 65 and W.top < H - 80, both strict.
 bool LineFits(const PaintRect& window, size_t lineBytes, int32_t screenHeight);

@@ -9,6 +9,7 @@
 #include "presenters/painter.h"
 #include "presenters/painter_font.h"
 #include "presenters/painter_geometry.h"
+#include "presenters/painter_target_win.h"
 #include "runtime/frame/dll_command.h"
 
 namespace lizhi::presenters {
@@ -93,7 +94,8 @@ void PaintText(const PaintTextArgs& args) {
 
 void PresentAtActiveWindow(std::string_view previousLine, std::string_view nextLine) {
   // Both rectangles stay zero when a call fails, so nothing then fits.
-  HWND foreground = CallDll<decltype(&::GetForegroundWindow)>(rt::kDllGetForegroundWindow);
+  HWND foreground =
+      PaintTargetWindow(CallDll<decltype(&::GetForegroundWindow)>(rt::kDllGetForegroundWindow));
   RECT client{}, window{};
   CallDll<decltype(&::GetClientRect)>(rt::kDllGetClientRect, foreground, &client);
   CallDll<decltype(&::GetWindowRect)>(rt::kDllGetWindowRect, foreground, &window);
@@ -101,17 +103,21 @@ void PresentAtActiveWindow(std::string_view previousLine, std::string_view nextL
   const int32_t border = FrameBorder(w, c);
   const int32_t y = LineTop(w, border);
 
-  // Sampled before the erase, whether or not the previous line fits; off the
-  // screen this is CLR_INVALID, passed on as it is.
+  // Sampled before the erase, whether or not the previous line fits, a few
+  // pixels left of the line on its row: at its left end the sample would often
+  // fall on a stroke of its first glyph. Off the screen this is CLR_INVALID,
+  // passed on as it is.
   COLORREF background;
   {
     BorrowedDc screen(rt::kDllGetDC, rt::kDllReleaseDC, nullptr);
-    background = CallDll<decltype(&::GetPixel)>(rt::kDllGetPixel, screen.get(), LineLeft(w, c, previousLine.size()),
+    background = CallDll<decltype(&::GetPixel)>(rt::kDllGetPixel, screen.get(), SampleLeft(w, c, previousLine.size()),
                                                 SampleTop(w, border));
   }
 
   // The previous line is painted over in the sampled colour, then the new one
-  // in yellow; a line that does not fit the window's corner is left out.
+  // in yellow; a line that does not fit the window's corner is left out. Both
+  // without anti-aliasing, so the erase covers exactly the pixels drawn: blended
+  // edges would otherwise stay behind as pale ghosts.
   auto paintLine = [&](const std::string& text, COLORREF colour) {
     if (!LineFits(w, text.size(), ScreenHeight())) return;
     PaintTextArgs args;
@@ -120,6 +126,7 @@ void PresentAtActiveWindow(std::string_view previousLine, std::string_view nextL
     args.text = text.c_str();
     args.colour = colour;
     args.size = kLineFontSize;
+    args.quality = NONANTIALIASED_QUALITY;
     PaintText(args);
   };
   paintLine(std::string(previousLine), background);

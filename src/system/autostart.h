@@ -24,8 +24,8 @@ bool SetAutoStart(std::string_view name, std::string_view path, std::optional<in
 bool RemoveAutoStart(std::string_view name);
 
 // ShellExecute with the request's verb, parameters, directory and show state;
-// the shell's answer is not reported.
-void ExecuteFile(const ExecuteFileRequest& request);
+// true when the shell carried it out (the runtime command ignores the answer).
+bool ExecuteFile(const ExecuteFileRequest& request);
 
 // The runtime commands: SetAutoStart(name, path, method?) -> logical,
 // RemoveAutoStart(name) -> logical, ExecuteFile(verb?, file, parameters?,

@@ -8,10 +8,12 @@
 
 namespace lizhi::sys {
 
-void ExecuteFile(const ExecuteFileRequest& request) {
-  ShellExecuteA(nullptr, request.verb, request.file.c_str(),
+bool ExecuteFile(const ExecuteFileRequest& request) {
+  // Values above 32 mean success.
+  HINSTANCE answer = ShellExecuteA(nullptr, request.verb, request.file.c_str(),
                 request.parameters ? request.parameters->c_str() : nullptr, request.directory.c_str(),
                 request.showState);
+  return reinterpret_cast<INT_PTR>(answer) > 32;
 }
 
 void ExecuteFileCommand(rt::TypedValue& result, int32_t argCount, const rt::TypedValue* args) {

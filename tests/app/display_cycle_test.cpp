@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/core_texts.h"
+#include "app/menu_commands.h"
 #include "app/unit_props.h"
 #include "data/startup_window.h"
 #include "fake_host.h"
@@ -64,14 +65,32 @@ TEST(DisplayTick, TitleBarPaintsOverThePreviousLine) {
 
 TEST(FollowTick, PlacesTopmostStripUnderCursorThenShowsItAfterTheDelay) {
   test::FakeHost host;
+  host.checked = {data::kMenuMouseFollow};
   host.cursor = {123, 456};
+  host.texts[{data::kLineLabel, prop::kCaption}] = std::string(7, 'x');
+  host.ints[{kWindow, prop::kVisible}] = 0;
+  host.ints[{kWindow, prop::kWindowState}] = prop::kMaximised;
   OnFollowTick(host);
+  EXPECT_EQ(host.Int(kWindow, prop::kWindowState), 0) << "shown normally, not maximised";
+  EXPECT_EQ(host.Int(kWindow, prop::kWidth), 70) << "as wide as the label's text";
   EXPECT_EQ(host.Int(kWindow, prop::kHeight), 24);
   EXPECT_EQ(host.Int(kWindow, prop::kAlwaysOnTop), 1);
   EXPECT_EQ(host.Int(kWindow, prop::kLeft), 123);
   EXPECT_EQ(host.Int(kWindow, prop::kTop), 476);
   EXPECT_EQ(host.Int(kWindow, prop::kVisible), 1);
   EXPECT_EQ(host.calls, std::vector<std::string>{"PumpingDelay 10"});
+}
+
+// A mode item taken while the delay pumps messages hides the strip; the rest
+// of the tick must not show it again.
+TEST(FollowTick, AModeChosenDuringTheDelayLeavesTheStripHidden) {
+  struct SwitchingHost : test::FakeHost {
+    void PumpingDelay(int32_t) override { ChooseTitleBar(*this); }
+  };
+  SwitchingHost host;
+  host.checked = {data::kMenuMouseFollow};
+  OnFollowTick(host);
+  EXPECT_EQ(host.Int(kWindow, prop::kVisible), 0);
 }
 
 TEST(Interval, SecondsBecomeTruncatedMilliseconds) {

@@ -75,6 +75,13 @@ TEST(StoredData, AboutTextKeepsItsFrame) {
   std::string tail = "\r\n\r\n" + std::string(kTipPrefix);
   EXPECT_EQ(about.substr(about.size() - tail.size()), tail);
   EXPECT_EQ(about.find('\0'), std::string_view::npos);
+  // The balloon and the character are named once, in the sentence saying they
+  // do not work yet; nothing describes them as working.
+  for (std::string_view word : {"\xC6\xF8\xC5\xDD", "\xBE\xAB\xC1\xE9"}) {  // 气泡, 精灵
+    size_t first = about.find(word);
+    EXPECT_NE(first, std::string_view::npos);
+    EXPECT_EQ(about.find(word, first + 1), std::string_view::npos);
+  }
 }
 
 TEST(StoredData, TrayIconIsOneThirtyTwoPixelImageIconFile) {

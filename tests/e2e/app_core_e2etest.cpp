@@ -8,6 +8,7 @@
 #include "e2e/support/app_desktop_win.h"
 #include "e2e/support/app_session_win.h"
 #include "e2e/support/lizhi_process_win.h"
+#include "e2e/support/tray_menu_win.h"
 
 namespace lizhi::test {
 namespace {
@@ -96,6 +97,53 @@ TEST_F(AppE2E, MouseFollowStripIs24HighTwentyPixelsBelowCursorAndTopmost) {
   EXPECT_GT(r.right - r.left, 0);
   EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_EQ(ReadLzKey(Ini(), "show"), "mouse") << "applying settings writes nothing";
+}
+
+TEST_F(AppE2E, MouseFollowChosenAfterAnotherModeIsTheStripFromItsFirstMoment) {
+  WriteLzKey(Ini(), "time", "60");  // no display tick: the label keeps 人生要励志
+  SetCursorPos(300, 200);
+  HWND window = Start();
+  ASSERT_TRUE(window);
+  PumpFor(1000);
+  PostMenuCommand(window, kMouseFollowItem);
+  int sightings = 0;
+  RECT wrong{};
+  const DWORD end = GetTickCount() + 3000;
+  while (static_cast<LONG>(end - GetTickCount()) > 0) {
+    RECT r;
+    if (IsWindowVisible(window) && GetWindowRect(window, &r)) {
+      ++sightings;
+      if (r.right - r.left != 100 || r.bottom - r.top != 24) wrong = r;
+    }
+    Sleep(5);
+  }
+  EXPECT_GT(sightings, 0);
+  EXPECT_EQ(wrong.right - wrong.left, 0) << "seen at " << wrong.left << "," << wrong.top << " " << wrong.right - wrong.left
+                                         << " x " << wrong.bottom - wrong.top << ", not 100 x 24";
+}
+
+TEST_F(AppE2E, AfterTheTrayMenuTheLineGoesToTheWindowThatWasInFront) {
+  WriteLzKey(Ini(), "time", "1");
+  HWND window = Start();
+  ASSERT_TRUE(window);
+  ForegroundWindow target(100, 120, 700, 400);
+  HWND icon = TrayIconWindow(window);
+  ASSERT_TRUE(icon);
+  SetCursorPos(700, 300);
+  PostTrayMouse(icon, WM_RBUTTONUP);
+  HWND popup = WaitForPopupMenu(lizhi.pid(), 5000);
+  ASSERT_TRUE(popup);
+  ASSERT_TRUE(ClosePopupMenu(popup));
+  DWORD inFront = 0;
+  GetWindowThreadProcessId(GetForegroundWindow(), &inFront);
+  EXPECT_EQ(inFront, lizhi.pid()) << "the menu leaves lizhi's own window in front";
+  // Lines painted before the menu are wiped; only later ticks can paint.
+  RedrawWindow(target.handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  RECT r;
+  GetWindowRect(target.handle(), &r);
+  RECT topRight{r.left + (r.right - r.left) / 3, r.top, r.right, r.top + 60};
+  EXPECT_TRUE(WaitUntil([&] { return CountScreenPixels(topRight, IsYellow) > 20; }, 6000))
+      << "no yellow text at the top right of the window in front before the menu";
 }
 
 TEST(AppCoreE2E, StoredIntervalThatIsNoNumberStopsTheCycleUntilANumberIsTyped) {

@@ -19,6 +19,7 @@ TEST(PainterGeometry, PlacesTheLineAtTheTopRightOfTheWindow) {
   EXPECT_EQ(LineLeft(kWindow, kClient, 20), 100 + 392 - 200 - 65);
   EXPECT_EQ(LineTop(kWindow, 4), 54);
   EXPECT_EQ(SampleTop(kWindow, 4), 59);
+  EXPECT_EQ(SampleLeft(kWindow, kClient, 20), 100 + 392 - 200 - 65 - 3);  // just left of the first glyph
   // An odd frame is truncated toward zero, negative ones too.
   EXPECT_EQ(FrameBorder({0, 0, 105, 10}, {0, 0, 100, 5}), 2);
   EXPECT_EQ(FrameBorder({0, 0, 95, 10}, {0, 0, 100, 5}), -2);
@@ -75,7 +76,9 @@ TEST(PainterFont, BoldOnlyForOneAndOtherArgumentsPassedOn) {
   args.italic = 1;
   args.underline = 1;
   args.fontName = "SimHei";
+  args.quality = 3;
   FontRequest f = MakeFontRequest(args);
+  EXPECT_EQ(f.quality, 3);
   EXPECT_EQ(f.height, 24);
   EXPECT_EQ(f.weight, 900);
   EXPECT_EQ(f.italic, 1);

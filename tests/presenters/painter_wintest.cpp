@@ -12,6 +12,7 @@
 #include "presenters/painter.h"
 #include "support/pump_win.h"
 #include "support/screen_win.h"
+#include "presenters/painter_target_win.h"
 
 namespace lizhi::presenters {
 namespace {
@@ -48,8 +49,11 @@ class PainterOnScreen : public ::testing::Test {
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.lpszClassName = "LizhiPainterTest";
     RegisterClassA(&wc);
+    // The test's windows play another program's.
+    PainterOwnProcess() = 0;
   }
   void TearDown() override {
+    PainterOwnProcess() = GetCurrentProcessId();
     if (window_) DestroyWindow(window_);
     Repaint();
   }
@@ -64,9 +68,9 @@ class PainterOnScreen : public ::testing::Test {
     test::PumpFor(100);
   }
   // A window made the foreground window; W and C are read as the painter reads them.
-  void Show(int x, int y, int width, int height) {
-    window_ = CreateWindowExA(0, "LizhiPainterTest", "painter", WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, width, height,
-                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  void Show(int x, int y, int width, int height, DWORD style = WS_OVERLAPPEDWINDOW) {
+    window_ = CreateWindowExA(0, "LizhiPainterTest", "painter", style | WS_VISIBLE, x, y, width, height, nullptr,
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
     SetForegroundWindow(window_);
     Repaint();
     ASSERT_EQ(GetForegroundWindow(), window_);
@@ -148,13 +152,33 @@ TEST_F(PainterOnScreen, EmptyLinesPaintNothing) {
 
 TEST_F(PainterOnScreen, PreviousLineIsPaintedOverInTheSampledColour) {
   ASSERT_NO_FATAL_FAILURE(Show(100, 100, 400, 200));
-  // A leading space keeps the sample point (the line's left end, 5 pixels
-  // down) off the glyphs, on the caption behind them.
-  const std::string line = " ABCDEFGHI";
+  // The first glyph starts at the line's left end; the sample is taken just
+  // left of it, on the caption behind.
+  const std::string line = "WBCDEFGHIJ";
   PresentAtActiveWindow("", line);
   ASSERT_GT(FindYellow(LineBand(line)).count, 60);
   PresentAtActiveWindow(line, "");
   EXPECT_EQ(FindYellow(Around()).count, 0);
+}
+
+TEST_F(PainterOnScreen, TicksOverAPlainBackgroundLeaveOnlyTheCurrentLine) {
+  // A plain white window without a frame: the text lies on its client area.
+  ASSERT_NO_FATAL_FAILURE(Show(100, 100, 500, 200, WS_POPUP));
+  // 励志人生 and lines whose first glyphs fill their left ends.
+  const std::vector<std::string> lines = {"\xC0\xF8\xD6\xBE\xC8\xCB\xC9\xFA", "WMWMWMWMWMWM", "MW", "\xC0\xF8WWW"};
+  std::string previous;
+  for (const std::string& line : lines) {
+    PresentAtActiveWindow(previous, line);
+    previous = line;
+  }
+  std::vector<uint32_t> after = Capture(Around());
+  Repaint();
+  PresentAtActiveWindow("", previous);
+  std::vector<uint32_t> onlyTheLast = Capture(Around());
+  ASSERT_EQ(after.size(), onlyTheLast.size());
+  size_t differing = 0;
+  for (size_t i = 0; i < after.size(); ++i) differing += after[i] != onlyTheLast[i];
+  EXPECT_EQ(differing, 0u) << "remnants of earlier lines";
 }
 
 TEST_F(PainterOnScreen, PaintTextDefaultsToRedAndPaintsIntoAWindow) {

@@ -16,8 +16,11 @@ std::string JoinProgramDirectory(std::string_view programDirectory, std::string_
 }
 
 std::string StripProgramDirectory(std::string_view programDirectory, std::string_view chosen) {
+  // Only a path continuing with "\" lies inside: "D:\lizhi2\a.txt" shares its
+  // first bytes with "D:\lizhi" but stored as "2\a.txt" it would resolve to nothing.
   size_t n = programDirectory.size();
-  if (chosen.size() >= n && rt::ToLowerCase(chosen.substr(0, n)) == rt::ToLowerCase(programDirectory))
+  if (chosen.size() > n && chosen[n] == '\\' &&
+      rt::ToLowerCase(chosen.substr(0, n)) == rt::ToLowerCase(programDirectory))
     return std::string(chosen.substr(n));
   return std::string(chosen);
 }

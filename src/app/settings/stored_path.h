@@ -11,8 +11,9 @@ namespace lizhi::app {
 // The value as written when it exists, else program directory + "\" + value
 // with every "\\" collapsed to "\" when that exists; none otherwise.
 std::optional<std::string> ResolveStoredPath(std::string_view value);
-// `chosen` without the program directory in front when it lies inside it
-// (compared with ASCII letters lower-cased), else unchanged.
+// `chosen` without the program directory in front when it lies inside it (the
+// directory, compared with ASCII letters lower-cased, followed by "\"), else
+// unchanged.
 std::string ToStoredPath(std::string_view chosen);
 
 // The pure rules, with the program directory given.

@@ -9,6 +9,13 @@ namespace lizhi::rt {
 
 [[noreturn]] void FatalRuntimeError(const char* message, int32_t code = 0);
 
+// Work that must be done even when a fatal error ends the program, such as
+// taking the notification icons out of the tray (the shell would otherwise
+// show a dead icon until the user hovers it). Each runs before the message
+// box; a cleanup that raises a fatal error itself does not run them again.
+using FatalCleanup = void (*)();
+void AddFatalCleanup(FatalCleanup cleanup);
+
 // the fatal text with the code and the message, as the box shows it.
 std::string ComposeFatalText(const char* message, int32_t code);
 

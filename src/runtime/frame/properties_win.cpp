@@ -11,6 +11,7 @@
 #include "runtime/base/memory.h"
 #include "runtime/base/runtime_texts.h"
 #include "runtime/frame/window_table.h"
+#include "runtime/base/written_value.h"
 
 namespace lizhi::rt {
 
@@ -116,7 +117,7 @@ void WriteCommon(WindowEntry& entry, UnitRecord& unit, int32_t index, const Type
       break;
     }
     case 4:
-      b.tag = TextOf(value);
+      if (auto tag = WrittenText(value)) b.tag = *tag;
       break;
     case 5:
       SetFlag(b.stateFlags, kFlagVisible, n != 0);
@@ -131,12 +132,9 @@ void WriteCommon(WindowEntry& entry, UnitRecord& unit, int32_t index, const Type
       SetFlag(b.stateFlags, kFlagDisabled, n != 0);
       if (live) EnableWindow(live, n == 0);
       break;
-    case 7: {
-      const void* block = GetPointer(value);
-      const uint8_t* data = ByteArrayData(block);
-      b.cursor.assign(data, data + ByteArrayLength(block));
+    case 7:
+      if (auto cursor = WrittenBytes(value)) b.cursor.assign(cursor->begin(), cursor->end());
       break;
-    }
     default:
       break;
   }

@@ -1,6 +1,7 @@
 #include "runtime/menus/menu_properties_win.h"
 
 #include "runtime/base/memory.h"
+#include "runtime/base/written_value.h"
 #include "runtime/menus/menu_windows_win.h"
 
 namespace lizhi::rt {
@@ -34,7 +35,7 @@ void WriteMenuProperty(WindowEntry& entry, UnitRecord& item, int32_t index, cons
   const MenuItemBody before = item.menu;
   switch (index) {
     case 0:
-      item.menu.caption = TextOf(value);
+      if (auto caption = WrittenText(value)) item.menu.caption = *caption;
       break;
     case 1:
       SetFlag(item.menu.flags, kMenuChecked, IntOf(value) != 0);

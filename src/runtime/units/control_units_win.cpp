@@ -9,6 +9,7 @@
 #include "runtime/units/core_units.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/base/win_handles.h"
+#include "runtime/base/written_value.h"
 
 namespace lizhi::rt {
 
@@ -102,8 +103,9 @@ void* WindowOf(void* unit) { return static_cast<ControlUnit*>(unit)->window; }
 
 void CaptionWritten(void* object, int32_t ownIndex, int32_t, const TypedValue& value) {
   auto* unit = static_cast<ControlUnit*>(object);
-  if (ownIndex != 0) return;
-  unit->caption = TextOf(value);
+  std::optional<std::string_view> caption = WrittenText(value);
+  if (ownIndex != 0 || !caption) return;
+  unit->caption = *caption;
   SetWindowTextA(unit->window, unit->caption.c_str());
 }
 

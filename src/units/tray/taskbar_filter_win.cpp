@@ -73,6 +73,11 @@ void UnlistTrayInstance(void* instance) {
 
 size_t TrayInstanceCount() { return State().instances.size(); }
 
+void ForEachTrayInstance(void (*action)(void* instance)) {
+  const std::vector<ListedInstance>& instances = State().instances;
+  for (size_t i = 0; i < instances.size(); ++i) action(instances[i].instance);
+}
+
 HWND FilteredWindow() { return State().filtered; }
 
 }  // namespace lizhi::tray

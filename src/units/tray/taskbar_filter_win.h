@@ -23,6 +23,8 @@ void ListTrayInstance(void* instance, HWND unitWindow, ReAddIcon reAdd);
 void UnlistTrayInstance(void* instance);
 
 size_t TrayInstanceCount();
+// Calls `action` with every listed instance, in list order.
+void ForEachTrayInstance(void (*action)(void* instance));
 // The window whose procedure the filter replaced, or null.
 HWND FilteredWindow();
 

@@ -23,6 +23,10 @@ struct TrayIconHooks {
   // The icon's rectangle as the shell knows it (Shell_NotifyIconGetRect);
   // nothing where the shell cannot tell.
   std::optional<ScreenRect> (*iconRect)(HWND owner, UINT id);
+  // A refused add is tried again this often, this many times: a program started
+  // with the session often runs before the notification area exists.
+  UINT addRetryMs;
+  int addRetryCount;
 };
 
 // Shell_NotifyIconGetRect where shell32 has it (Windows 7 and later).

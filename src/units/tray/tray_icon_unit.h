@@ -31,6 +31,7 @@ struct TrayIconState {
   void* window = nullptr;  // HWND: the notification owner and the icon's identifier
   void* icon = nullptr;    // HICON, null when none
   bool added = false;      // in the notification area
+  bool locatorHasRecord = false;  // the locator was told the icon's identity
   bool showInTray = false;
   size_t iconBytes = 0;
   std::string tip;  // as written to the notification record

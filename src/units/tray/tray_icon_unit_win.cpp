@@ -11,6 +11,7 @@
 #include "runtime/base/memory.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/base/win_handles.h"
+#include "runtime/frame/fatal.h"
 #include "units/tray/icon_handle_win.h"
 #include "units/tray/locator_win.h"
 #include "units/tray/mouse_events.h"
@@ -30,6 +31,7 @@ constexpr DWORD kRecordSize = 488;
 static_assert(sizeof(NOTIFYICONDATAA) >= kRecordSize && offsetof(NOTIFYICONDATAA, szTip) + 128 <= kRecordSize);
 constexpr UINT kRecordFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 constexpr int kDesignIconSize = 16;
+constexpr UINT_PTR kAddRetryTimer = 1;
 
 struct TrayIcon {
   HWND window = nullptr;
@@ -43,6 +45,7 @@ struct TrayIcon {
   bool iconCurrent = false;
   bool added = false;
   bool listed = false;
+  int addRetriesLeft = 0;  // while positive the retry timer runs
   NOTIFYICONDATAA record{};
   TrayIconLocator locator{CurrentOsVersion()};
   ShellLocatorPlatform platform;
@@ -66,12 +69,40 @@ void HandToLocator(TrayIcon& t) {
   t.locator.SetRecordIdentity(reinterpret_cast<uintptr_t>(t.record.hWnd), static_cast<intptr_t>(t.record.uID));
 }
 
-void Add(TrayIcon& t) {
-  if (t.properties.icon.empty() || !t.properties.showInTray || !t.iconCurrent) return;
-  FillRecord(t);
-  if (!TrayHooks().shellNotify(NIM_ADD, &t.record)) return;
+bool Wanted(const TrayIcon& t) { return !t.properties.icon.empty() && t.properties.showInTray && t.iconCurrent; }
+
+void StopRetrying(TrayIcon& t) {
+  if (t.addRetriesLeft <= 0) return;
+  t.addRetriesLeft = 0;
+  KillTimer(t.window, kAddRetryTimer);
+}
+
+void Accepted(TrayIcon& t) {
   t.added = true;
   HandToLocator(t);
+  StopRetrying(t);
+}
+
+void Add(TrayIcon& t) {
+  if (!Wanted(t)) return StopRetrying(t);
+  FillRecord(t);
+  if (TrayHooks().shellNotify(NIM_ADD, &t.record)) return Accepted(t);
+  // Quietly again later; a "TaskbarCreated" also brings a fresh add.
+  t.addRetriesLeft = TrayHooks().addRetryCount;
+  if (t.addRetriesLeft > 0 && !SetTimer(t.window, kAddRetryTimer, TrayHooks().addRetryMs, nullptr)) {
+    t.addRetriesLeft = 0;
+  }
+}
+
+void RetryAdd(TrayIcon& t) {
+  if (t.added || !Wanted(t)) return StopRetrying(t);
+  FillRecord(t);
+  // An add that timed out may have been done all the same: then a change of
+  // the icon succeeds, and a second add would fail as a duplicate.
+  if (TrayHooks().shellNotify(NIM_MODIFY, &t.record) || TrayHooks().shellNotify(NIM_ADD, &t.record)) {
+    return Accepted(t);
+  }
+  if (--t.addRetriesLeft <= 0) StopRetrying(t);
 }
 
 void Update(TrayIcon& t) {
@@ -89,6 +120,12 @@ void ReAdd(void* instance) {
   TrayIcon& t = *Unit(instance);
   t.added = false;
   Add(t);
+}
+
+// A fatal error ends the process without destroying any window; the icons
+// leave the tray all the same, instead of staying until the user hovers them.
+void RemoveEveryIcon() {
+  ForEachTrayInstance([](void* instance) { Remove(*Unit(instance)); });
 }
 
 void FireMouseEvent(TrayIcon& t, LPARAM lParam) {
@@ -136,6 +173,7 @@ void PaintDesignSurface(TrayIcon& t) {
 void OnDestroyed(TrayIcon* t) {
   SetWindowLongPtrA(t->window, GWLP_USERDATA, 0);
   if (!t->listed) return;  // creation failed half-way; Create frees the unit
+  StopRetrying(*t);
   Remove(*t);
   t->icon.reset();
   UnlistTrayInstance(t);
@@ -157,6 +195,10 @@ LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case WM_PAINT:
       PaintDesignSurface(*t);
+      return 0;
+    case WM_TIMER:
+      if (wParam != kAddRetryTimer) return DefWindowProcA(window, message, wParam, lParam);
+      RetryAdd(*t);
       return 0;
     case WM_NCDESTROY:
       OnDestroyed(t);
@@ -186,6 +228,7 @@ void* Create(const rt::UnitCreateParams& p) {
   t->unitId = p.unitId;
   t->extra = p.extra;
   TaskbarCreatedMessage();
+  rt::AddFatalCleanup(&RemoveEveryIcon);
 
   std::optional<TrayIconProperties> properties = LoadTrayIconBlock(p.block, p.blockSize);
   if (!properties) return nullptr;
@@ -324,7 +367,8 @@ std::optional<ScreenRect> ShellIconRect(HWND owner, UINT id) {
 }
 
 TrayIconHooks DefaultTrayHooks() {
-  return {&rt::UnitHostCallback, &Shell_NotifyIconA, "Shell_TrayWnd", &CaptureAndScan, &ShellIconRect};
+  // A refused add is tried again every 2 s for 2 minutes.
+  return {&rt::UnitHostCallback, &Shell_NotifyIconA, "Shell_TrayWnd", &CaptureAndScan, &ShellIconRect, 2000, 60};
 }
 
 TrayIconHooks& TrayHooks() {
@@ -344,6 +388,7 @@ TrayIconState CurrentTrayIconState(const void* unit) {
   state.window = t.window;
   state.icon = t.icon.get();
   state.added = t.added;
+  state.locatorHasRecord = t.locator.HasRecord();
   state.showInTray = t.properties.showInTray;
   state.iconBytes = t.properties.icon.size();
   state.tip.assign(t.record.szTip, strnlen(t.record.szTip, sizeof t.record.szTip));

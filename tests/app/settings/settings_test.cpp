@@ -78,6 +78,9 @@ TEST(Settings, AChosenFileInsideTheProgramDirectoryIsStoredRelative) {
   EXPECT_EQ(app::StripProgramDirectory("C:\\Program Files\\lz", "C:\\PROGRAM FILES\\LZ\\TXT\\A.TXT"), "\\TXT\\A.TXT");
   EXPECT_EQ(app::StripProgramDirectory("C:\\lz", "D:\\t\\a.txt"), "D:\\t\\a.txt");
   EXPECT_EQ(app::StripProgramDirectory("C:\\lz", "C:"), "C:");
+  // A neighbour whose name merely starts with the directory's is not inside it.
+  EXPECT_EQ(app::StripProgramDirectory("D:\\lizhi", "D:\\lizhi2\\a.txt"), "D:\\lizhi2\\a.txt");
+  EXPECT_EQ(app::StripProgramDirectory("D:\\lizhi", "D:\\LIZHI"), "D:\\LIZHI");
   // Only ASCII letters fold: 丄 (0x81 0x41) and 乤 (0x81 0x61) stay different.
   EXPECT_EQ(app::StripProgramDirectory("C:\\\x81\x41", "C:\\\x81\x61\\a.txt"), "C:\\\x81\x61\\a.txt");
   test::TempProgramDirectory dir;

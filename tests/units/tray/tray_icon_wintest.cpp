@@ -17,6 +17,7 @@
 #include "runtime/frame/frame.h"
 #include "runtime/base/memory.h"
 #include "runtime/frame/window_table.h"
+#include "support/fatal_trap.h"
 #include "tray_test_support_win.h"
 #include "units/tray/property_block.h"
 #include "units/tray/taskbar_filter_win.h"
@@ -326,6 +327,43 @@ TEST_F(TrayIconUnit, DestructionLeavesTheTrayAndTellsTheFrame) {
     ASSERT_NE(Create(WithIcon()), nullptr);
     EXPECT_EQ(FilteredWindow(), parent_);
   }
+}
+
+TEST_F(TrayIconUnit, RefusedAddsAreRetriedUntilTheShellHoldsTheIconAndTheLocatorIsTold) {
+  struct Case {
+    const char* name;
+    int failures;
+    bool shellTookTheFailedAdd;  // the add timed out, yet the icon is there
+  };
+  TrayHooks().addRetryMs = 50;
+  for (const Case c : {Case{"no notification area yet", 3, false}, Case{"add timed out", 1, true}}) {
+    void* unit = nullptr;
+    {
+      test::FlakyShell shell(c.failures, c.shellTookTheFailedAdd);
+      unit = Create(WithIcon());
+      ASSERT_NE(unit, nullptr) << c.name;
+      EXPECT_FALSE(CurrentTrayIconState(unit).added) << c.name << ": a refused add is no icon";
+      EXPECT_TRUE(test::PumpUntil([&] { return CurrentTrayIconState(unit).added; }, 5000)) << c.name;
+    }
+    HWND window = WindowOf(unit);
+    EXPECT_TRUE(ShellHasIcon(window)) << c.name;
+    EXPECT_TRUE(CurrentTrayIconState(unit).locatorHasRecord) << c.name;
+    size_t adds = 0;
+    for (const test::Notification& n : recorder_.NotificationsFor(window)) adds += n.message == NIM_ADD;
+    if (c.shellTookTheFailedAdd) EXPECT_EQ(adds, 1u) << c.name << ": the change found the icon; no second add";
+    DestroyWindow(window);
+  }
+}
+
+TEST_F(TrayIconUnit, AFatalErrorTakesTheIconOutOfTheTray) {
+  void* unit = Create(WithIcon());
+  ASSERT_NE(unit, nullptr);
+  HWND window = WindowOf(unit);
+  ASSERT_TRUE(ShellHasIcon(window));
+  // The trap stands in for the message box and the end of the process.
+  EXPECT_FALSE(::lizhi::test::FatalTextOf([] { rt::FatalRuntimeError("boom"); }).empty());
+  EXPECT_FALSE(ShellHasIcon(window));
+  EXPECT_FALSE(CurrentTrayIconState(unit).added);
 }
 
 }  // namespace

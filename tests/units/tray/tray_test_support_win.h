@@ -178,4 +178,40 @@ class TrayRecorder {
   TrayIconHooks saved_;
 };
 
+// Makes the shell calls in front of it fail for as long as asked, as they do
+// before the notification area exists; `passOnFailed` lets a failed call reach
+// the shell anyway, as an add that timed out although the shell took it.
+// Construct it after a TrayRecorder; it chains to the hook it replaces.
+class FlakyShell {
+ public:
+  FlakyShell(int failures, bool passOnFailed) : failuresLeft_(failures), passOnFailed_(passOnFailed) {
+    next_ = TrayHooks().shellNotify;
+    Current() = this;
+    TrayHooks().shellNotify = &Call;
+  }
+  ~FlakyShell() {
+    TrayHooks().shellNotify = next_;
+    Current() = nullptr;
+  }
+  FlakyShell(const FlakyShell&) = delete;
+  FlakyShell& operator=(const FlakyShell&) = delete;
+
+ private:
+  static FlakyShell*& Current() {
+    static FlakyShell* current = nullptr;
+    return current;
+  }
+  static BOOL WINAPI Call(DWORD message, PNOTIFYICONDATAA record) {
+    FlakyShell& self = *Current();
+    if (self.failuresLeft_ <= 0) return self.next_(message, record);
+    --self.failuresLeft_;
+    if (self.passOnFailed_) self.next_(message, record);
+    return FALSE;
+  }
+
+  int failuresLeft_;
+  bool passOnFailed_;
+  BOOL(WINAPI* next_)(DWORD, PNOTIFYICONDATAA) = nullptr;
+};
+
 }  // namespace lizhi::tray::test
