@@ -45,6 +45,8 @@ HWND LiveWindowOf(WindowEntry& entry, uint32_t unitId) {
   return static_cast<HWND>(live->type->windowOf(live->object));
 }
 
+void SetFlag(uint32_t& flags, uint32_t bit, bool on) { flags = on ? (flags | bit) : (flags & ~bit); }
+
 // A window's rectangle in its parent's client coordinates (screen for top level).
 RECT PlacedRect(HWND window) {
   RECT r;

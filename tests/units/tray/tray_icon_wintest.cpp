@@ -350,7 +350,9 @@ TEST_F(TrayIconUnit, RefusedAddsAreRetriedUntilTheShellHoldsTheIconAndTheLocator
     EXPECT_TRUE(CurrentTrayIconState(unit).locatorHasRecord) << c.name;
     size_t adds = 0;
     for (const test::Notification& n : recorder_.NotificationsFor(window)) adds += n.message == NIM_ADD;
-    if (c.shellTookTheFailedAdd) EXPECT_EQ(adds, 1u) << c.name << ": the change found the icon; no second add";
+    if (c.shellTookTheFailedAdd) {
+      EXPECT_EQ(adds, 1u) << c.name << ": the change found the icon; no second add";
+    }
     DestroyWindow(window);
   }
 }

@@ -26,7 +26,9 @@ void DecodeLikeThePlayer(const std::vector<uint8_t>& file) {
   EXPECT_FALSE(out.timedOut);
   EXPECT_TRUE(out.ended || out.failed);
   EXPECT_EQ(out.oddBlocks, 0u);
-  if (out.blocks > 0) EXPECT_TRUE(out.formatSet);
+  if (out.blocks > 0) {
+    EXPECT_TRUE(out.formatSet);
+  }
 }
 
 void DecodeEveryWay(const std::vector<uint8_t>& file) {
