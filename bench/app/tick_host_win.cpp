@@ -76,7 +76,7 @@ int HostTicks(int directTicks, const std::string& resultFile) {
   rt::InitialiseRuntime(info);
   rt::RegisterUnitTypes(app::ProgramUnitTypes());
   app::StartCore();
-  std::array<rt::EventHandler, app::kHandlerCount> handlers{};
+  std::array<rt::EventHandler, data::kHandlerCount> handlers{};
   for (size_t i = 0; i < handlers.size(); ++i) handlers[i] = app::Handlers()[i];
   handlers[data::kOnDisplayTick] = &CountedTick;
   rt::SetEventHandlers(handlers);

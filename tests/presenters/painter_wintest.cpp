@@ -171,10 +171,10 @@ TEST_F(PainterOnScreen, TicksOverAPlainBackgroundLeaveOnlyTheCurrentLine) {
     PresentAtActiveWindow(previous, line);
     previous = line;
   }
-  std::vector<uint32_t> after = Capture(Around());
+  std::vector<uint32_t> after = test::CaptureScreen(Around());
   Repaint();
   PresentAtActiveWindow("", previous);
-  std::vector<uint32_t> onlyTheLast = Capture(Around());
+  std::vector<uint32_t> onlyTheLast = test::CaptureScreen(Around());
   ASSERT_EQ(after.size(), onlyTheLast.size());
   size_t differing = 0;
   for (size_t i = 0; i < after.size(); ++i) differing += after[i] != onlyTheLast[i];

@@ -91,7 +91,7 @@ constexpr int32_t TipProperties::*kTailFields[] = {
 
 }  // namespace
 
-TipProperties DefaultTipProperties(const SystemColours& colours, std::string styleSheet) {
+TipProperties DefaultTipProperties(const TipSystemColours& colours, std::string styleSheet) {
   TipProperties p;
   p.spareColour = static_cast<int32_t>(colours.infoBackground);
   p.backBegin = static_cast<int32_t>(colours.infoBackground);

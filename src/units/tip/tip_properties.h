@@ -24,7 +24,7 @@ namespace lizhi::tip {
 constexpr uint32_t kButtonFaceColour = 0xFF000000;
 
 // The two system colours the defaults are taken from.
-struct SystemColours {
+struct TipSystemColours {
   uint32_t infoBackground = 0xE1FFFF;
   uint32_t infoText = 0;
 };
@@ -64,7 +64,7 @@ struct TipProperties {
 };
 
 // A fresh unit's properties; `styleSheet` is the rich text's default sheet.
-TipProperties DefaultTipProperties(const SystemColours& colours, std::string styleSheet);
+TipProperties DefaultTipProperties(const TipSystemColours& colours, std::string styleSheet);
 
 // No block gives `defaults`; a newer version or a block that ends early gives
 // nothing, and nothing past `size` is read.

@@ -16,6 +16,7 @@
 #include "runtime/frame/unit_host.h"
 #include "runtime/frame/unit_windows_win.h"
 #include "runtime/base/win_handles.h"
+#include "units/tip/rich_text/default_style_sheet.h"
 #include "units/tip/rich_text/rich_text_drawer.h"
 #include "units/tip/tip_engine_win.h"
 #include "units/tip/tip_hooks_win.h"
@@ -58,7 +59,7 @@ TipUnit* FindUnit(uint32_t windowId, uint32_t unitId) {
 
 TipUnit* Unit(void* unit) { return static_cast<TipUnit*>(unit); }
 
-SystemColours CurrentSystemColours() { return {GetSysColor(COLOR_INFOBK), GetSysColor(COLOR_INFOTEXT)}; }
+TipSystemColours CurrentSystemColours() { return {GetSysColor(COLOR_INFOBK), GetSysColor(COLOR_INFOTEXT)}; }
 
 // The image list after the strip's 8-byte header, read by the common
 // controls' own reader; null for anything that is not a readable strip.

@@ -7,7 +7,7 @@
 namespace lizhi::tip {
 namespace {
 
-const SystemColours kColours{0x00E1FFFF, 0x00000001};
+const TipSystemColours kColours{0x00E1FFFF, 0x00000001};
 
 TipProperties Defaults() { return DefaultTipProperties(kColours, "body {}"); }
 

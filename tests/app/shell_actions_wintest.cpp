@@ -51,7 +51,7 @@ TEST(EditTextFile, OpensInNotepadWhenTheTypeHasNoEditVerbAndNeverRunsTheFile) {
   for (const char* name : {"lizhi_edit.txt", "lizhi_edit.bat"}) {
     const std::string path = dir / name;
     std::ofstream(path) << "echo ran > \"" << marker << "\"\r\n";
-    app::shell_link::EditFile(path);
+    app::shell_actions::EditFile(path);
     HWND editor = WaitForWindowTitled(name, 30000);
     EXPECT_TRUE(editor) << name << " was not opened for editing";
     if (editor) PostMessageA(editor, WM_CLOSE, 0, 0);
