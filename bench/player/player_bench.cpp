@@ -1,6 +1,8 @@
 // Prints how fast the player's pipeline moves a file compared with decoding
-// it frame by frame, and how much CPU playing in real time takes.
-//   player_bench [file.mp3] [seconds of real-time play]
+// it frame by frame, how much CPU playing in real time takes, and what an
+// unplayable file (bytes without a frame sync) costs with endless repeat: its
+// play cycles and CPU over a stretch of real time.
+//   player_bench [file.mp3] [seconds of real-time play] [seconds with the unplayable file]
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -20,7 +22,9 @@
 #include "runtime/music/mpeg/decoder.h"
 #include "runtime/music/mpeg/stream_search.h"
 #include "runtime/music/music_thread.h"
+#include "runtime/music/pacing_clock.h"
 #include "runtime/music/player_entries.h"
+#include "runtime/music/progress_notify.h"
 #include "runtime/music/wave_device.h"
 
 namespace {
@@ -122,6 +126,46 @@ class BenchDevice final : public music::WaveDevice {
   std::thread worker_;
 };
 
+// The steady clock without the pauses between plays, so that the unpaced
+// runs measure the pipeline alone.
+class NoPauses final : public music::PacingClock {
+ public:
+  std::chrono::milliseconds Now() override {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now().time_since_epoch());
+  }
+  std::chrono::milliseconds Wait(std::chrono::milliseconds) override { return std::chrono::milliseconds{0}; }
+};
+
+// An unplayable file repeated without end, in real time: play cycles ended
+// (progress 100 to a notify window) and CPU per slice of `seconds`.
+void PlayUnplayable(double seconds) {
+  const std::string path = "/tmp/lizhi_player_bench_garbage.mp3";
+  {
+    std::ofstream out(path, std::ios::binary);
+    for (int i = 0; i < 200000; ++i) out.put(static_cast<char>((i * 37 + 11) % 251));
+  }
+  std::atomic<int> ended{0};
+  music::SetProgressPoster([&](uintptr_t, int percent) { ended += percent == 100 ? 1 : 0; });
+  const std::string names = path + '\0' + '\0';
+  const double cpuBefore = CpuSeconds();
+  const auto begin = Clock::now();
+  const uintptr_t player = music::CreatePlayer(names.c_str(), 0);
+  music::NewPlay(player, 1, nullptr, 0);
+  std::string cycles;
+  for (int second = 1; second <= static_cast<int>(seconds); ++second) {
+    std::this_thread::sleep_until(begin + std::chrono::seconds(second));
+    cycles += " " + std::to_string(ended.load());
+  }
+  const double cpu = CpuSeconds() - cpuBefore;
+  const int state = music::GetPlayState(player);
+  music::RemovePlayer(player);
+  music::SetProgressPoster(nullptr);
+  std::remove(path.c_str());
+  std::printf("unplayable file, endless repeat, %.0f s: cycles ended by each second:%s\n", seconds, cycles.c_str());
+  std::printf("  %.3f s CPU = %.3f %% of one core; player %s at the end\n", cpu, 100.0 * cpu / seconds,
+              state == 0 ? "stopped (gave up)" : "still playing");
+}
+
 std::vector<uint8_t> ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
@@ -173,6 +217,7 @@ double PlayThrough(const std::string& path, int plays, bool paced, double stopAf
 int main(int argc, char** argv) {
   const std::string path = argc > 1 ? argv[1] : std::string(LIZHI_SOURCE_DIR) + "/tests/data/mpeg/iso/l3-he_44khz.bit";
   const double realTimeSeconds = argc > 2 ? std::atof(argv[2]) : 5.0;
+  const double unplayableSeconds = argc > 3 ? std::atof(argv[3]) : 10.0;
   const std::vector<uint8_t> file = ReadFile(path);
   const Decoded direct = DecodeDirectly(file);
   if (direct.pcmBytes == 0) {
@@ -192,12 +237,15 @@ int main(int argc, char** argv) {
               kPlays * audioSeconds / directWall, directWall, directCpu, kPlays);
 
   std::atomic<uint64_t> pcm{0};
+  NoPauses noPauses;
+  music::SetPacingClock(&noPauses);
   cpu = CpuSeconds();
   const double pipelineWall = PlayThrough(path, kPlays, false, 600, pcm);
   const double pipelineCpu = CpuSeconds() - cpu;
   std::printf("pipeline, no pacing: %6.1f x real time (%.3f s wall, %.3f s CPU for %d plays); PCM %s\n",
               kPlays * audioSeconds / pipelineWall, pipelineWall, pipelineCpu, kPlays,
               pcm.load() == direct.pcmBytes * kPlays ? "complete" : "INCOMPLETE");
+  music::SetPacingClock(nullptr);
 
   pcm = 0;
   cpu = CpuSeconds();
@@ -205,6 +253,7 @@ int main(int argc, char** argv) {
   const double pacedCpu = CpuSeconds() - cpu;
   std::printf("pipeline, real time: %.2f s played, %.3f s CPU = %.2f %% of one core\n", pacedWall, pacedCpu,
               100.0 * pacedCpu / pacedWall);
+  PlayUnplayable(unplayableSeconds);
   std::printf("threads left after removal: %d\n", music::MusicThread::LiveCount());
   return 0;
 }

@@ -44,6 +44,7 @@ Fn Entry(const music::LazyModule& module, const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  std::setvbuf(stdout, nullptr, _IONBF, 0);  // each slice shows as it ends
   const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
   std::string path = argc > 2 ? argv[2] : "";
   if (path.empty()) {
