@@ -59,6 +59,10 @@ void LayoutBuilder::Build(std::string_view markup) {
   std::string wrapped;
   wrapped.reserve(markup.size() + 13);
   wrapped.append("<body>").append(markup).append("</body>");
+  // Roughly one piece per tag: fewer reallocations of the large records.
+  size_t tags = static_cast<size_t>(std::count(markup.begin(), markup.end(), '<')) + 1;
+  texts_.reserve(tags);
+  flows_[0].pieces.reserve(tags);
   Tokenizer tokens(wrapped);
   Token token;
   while (tokens.Next(token)) {

@@ -48,6 +48,7 @@ Rect Rect::Intersect(const Rect& o) const {
 DrawList LayoutBuilder::Place(const Rect& rect) {
   DrawList out;
   out.links = links_;
+  out.ops.reserve(texts_.size() + images_.size() + rules_.size() + 2 * tables_.size());
   PlaceFlow(0, rect, rect, out);
   return out;
 }

@@ -8,10 +8,12 @@
 namespace lizhi::tip {
 namespace {
 
+// The default value of a key under HKEY_CLASSES_ROOT (REG_EXPAND_SZ values
+// come back expanded).
 std::string DefaultValue(const std::string& key) {
   char value[1024];
   DWORD size = sizeof value;
-  if (RegGetValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ, nullptr, value,
+  if (RegGetValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value,
                    &size) != ERROR_SUCCESS) {
     return {};
   }
