@@ -86,8 +86,8 @@ class FrontWindow {
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.lpszClassName = "LizhiBenchFront";
     RegisterClassA(&wc);
-    window_ = CreateWindowExA(0, wc.lpszClassName, "lizhi bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 120, 700,
-                              400, nullptr, nullptr, wc.hInstance, nullptr);
+    window_ = CreateWindowExA(0, wc.lpszClassName, "lizhi bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 120, 700, 400,
+                              nullptr, nullptr, wc.hInstance, nullptr);
     SetForegroundWindow(window_);
     UpdateWindow(window_);
     Pump(200);
@@ -136,9 +136,8 @@ inline Resources ResourcesOf(HANDLE process) {
 
 inline void PrintResources(const char* label, const Resources& r) {
   std::printf("  %-28s private %6.0f KB  working set %6.0f KB  GDI %lu  USER %lu  handles %lu  CPU %.0f ms\n", label,
-              r.privateKb, r.workingSetKb,
-              static_cast<unsigned long>(r.gdiObjects), static_cast<unsigned long>(r.userObjects),
-              static_cast<unsigned long>(r.handles), r.cpuMs);
+              r.privateKb, r.workingSetKb, static_cast<unsigned long>(r.gdiObjects),
+              static_cast<unsigned long>(r.userObjects), static_cast<unsigned long>(r.handles), r.cpuMs);
 }
 
 inline bool WriteText(const std::string& path, const std::string& text) {

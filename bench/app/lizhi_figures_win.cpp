@@ -140,7 +140,8 @@ void WatchLizhiGrowth(const std::string& lizhiExe) {
   std::snprintf(label, sizeof label, "after %.0f ms (~%.0f ticks)", tLater, tLater / 10);
   PrintResources(label, later);
   std::printf("  growth 10 -> 1000 ticks: private %+.0f KB, GDI %+ld, USER %+ld, handles %+ld\n",
-              late.privateKb - early.privateKb, static_cast<long>(late.gdiObjects) - static_cast<long>(early.gdiObjects),
+              late.privateKb - early.privateKb,
+              static_cast<long>(late.gdiObjects) - static_cast<long>(early.gdiObjects),
               static_cast<long>(late.userObjects) - static_cast<long>(early.userObjects),
               static_cast<long>(late.handles) - static_cast<long>(early.handles));
   std::printf("  CPU per nominal tick (1000 -> 2000): %.3f ms\n", (later.cpuMs - late.cpuMs) / ((tLater - tLate) / 10));

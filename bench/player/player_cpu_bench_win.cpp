@@ -40,8 +40,10 @@ struct CpuTimes {
 CpuTimes Now() {
   FILETIME created, ended, kernel, user;
   CpuTimes t;
-  if (GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user)) t.process = Seconds(kernel) + Seconds(user);
-  if (GetThreadTimes(GetCurrentThread(), &created, &ended, &kernel, &user)) t.mainThread = Seconds(kernel) + Seconds(user);
+  if (GetProcessTimes(GetCurrentProcess(), &created, &ended, &kernel, &user))
+    t.process = Seconds(kernel) + Seconds(user);
+  if (GetThreadTimes(GetCurrentThread(), &created, &ended, &kernel, &user))
+    t.mainThread = Seconds(kernel) + Seconds(user);
   return t;
 }
 
@@ -136,8 +138,8 @@ int main(int argc, char** argv) {
   std::printf("played once in %.2f s wall (%.1f x real time)\n", wall, direct.audioSeconds / wall);
   std::printf("player and sound threads: %.3f s CPU = %.2f %% of one core in real-time playback\n", playerCpu,
               100.0 * playerCpu / direct.audioSeconds);
-  std::printf("decoding alone, for comparison (main thread): %.3f s CPU = %.2f %% of one core\n",
-              direct.cpuSeconds, 100.0 * direct.cpuSeconds / direct.audioSeconds);
+  std::printf("decoding alone, for comparison (main thread): %.3f s CPU = %.2f %% of one core\n", direct.cpuSeconds,
+              100.0 * direct.cpuSeconds / direct.audioSeconds);
   std::printf("main thread while waiting: %.3f s CPU\n", mainCpu);
   return 0;
 }

@@ -90,8 +90,7 @@ int main(int argc, char** argv) {
     cpuBefore = cpu;
     cyclesBefore = g_cyclesEnded;
   }
-  std::printf("cycles ended: %d; player state at the end: %d (0 = stopped, gave up)\n", g_cyclesEnded,
-              state(player));
+  std::printf("cycles ended: %d; player state at the end: %d (0 = stopped, gave up)\n", g_cyclesEnded, state(player));
   remove(player);
   DestroyWindow(window);
   return 0;

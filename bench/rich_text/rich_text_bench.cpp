@@ -20,8 +20,9 @@ int main() {
   tip::StyleTable styles;
   styles.Parse(tip::kDefaultStyleSheet);
   tip::LayoutContext context{styles, colours, measurer, -1};
-  std::printf("tip markup layout, fixed measurer, measure + arrange (median of runs; CPU time is the figure,\n"
-              "wall time shows what a busy machine added)\n");
+  std::printf(
+      "tip markup layout, fixed measurer, measure + arrange (median of runs; CPU time is the figure,\n"
+      "wall time shows what a busy machine added)\n");
   double base = 0;
   for (int factor : {1, 4, 16}) {
     std::string markup = bench::MixedMarkup(static_cast<size_t>(factor) * 64 * 1024);

@@ -36,10 +36,10 @@ bool WriteSample(const std::string& path) {
   FILE* f = std::fopen(path.c_str(), "wb");
   if (!f) return false;
   const char* word = "\xC0\xF8\xD6\xBE";  // 励志
-  size_t body = kFileBytes / kLines - 2;   // 23 bytes on average
+  size_t body = kFileBytes / kLines - 2;  // 23 bytes on average
   std::string chunk;
   for (size_t i = 0; i < kLines; ++i) {
-    size_t length = body - 4 + (i % 9);    // 19..27 bytes
+    size_t length = body - 4 + (i % 9);  // 19..27 bytes
     std::string line = std::to_string(i) + " ";
     while (line.size() + 4 <= length) line += (i % 3 == 0) ? "abcd" : word;
     line.resize(length, 'x');

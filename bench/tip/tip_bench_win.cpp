@@ -113,7 +113,8 @@ int main(int argc, char** argv) {
       for (int step = 0; step < 6; ++step) engine.machine().OnTimer(lizhi::tip::kTimerFadeIn);
       engine.Pop();
       Pump();
-      if (i == 99) std::printf("private bytes after 100 shows: %lu KiB\n", static_cast<unsigned long>(PrivateBytes() / 1024));
+      if (i == 99)
+        std::printf("private bytes after 100 shows: %lu KiB\n", static_cast<unsigned long>(PrivateBytes() / 1024));
     }
     std::printf("private bytes: %lu KiB before, %lu KiB after %d shows with fades\n",
                 static_cast<unsigned long>(before / 1024), static_cast<unsigned long>(PrivateBytes() / 1024), soak);

@@ -68,8 +68,7 @@ class CoreHost {
   virtual void GreetAgent() = 0;
   virtual void PumpingDelay(int32_t microseconds) = 0;
   // Owned by the start-up window; the platform's button id minus 1.
-  virtual int32_t TimedMessageBox(std::string_view text, uint32_t style, std::string_view title,
-                                  int32_t timeoutMs) = 0;
+  virtual int32_t TimedMessageBox(std::string_view text, uint32_t style, std::string_view title, int32_t timeoutMs) = 0;
   virtual void MessageBox(std::string_view text, int32_t style, std::optional<std::string_view> title) = 0;
   virtual std::optional<std::string> InputBox(const InputRequest& request) = 0;
 

@@ -80,8 +80,7 @@ void ChooseSequential(CoreHost& host) {
 }
 
 void AskInterval(CoreHost& host) {
-  InputRequest request{std::string(kIntervalPrompt), std::string(kIntervalTitle),
-                       host.ReadSetting(kTimeKey), 2};
+  InputRequest request{std::string(kIntervalPrompt), std::string(kIntervalTitle), host.ReadSetting(kTimeKey), 2};
   std::optional<std::string> typed = host.InputBox(request);
   if (!typed) return;
   host.WriteSetting(kTimeKey.name, *typed);

@@ -101,8 +101,7 @@ void RuntimeHost::HideAgent() { presenters::HideAgent(); }
 void RuntimeHost::SpeakLine(std::string_view line) { presenters::SpeakLine(line); }
 void RuntimeHost::GreetAgent() { presenters::Greet(); }
 void RuntimeHost::PumpingDelay(int32_t microseconds) { presenters::PumpingDelay(microseconds); }
-int32_t RuntimeHost::TimedMessageBox(std::string_view text, uint32_t style, std::string_view title,
-                                     int32_t timeoutMs) {
+int32_t RuntimeHost::TimedMessageBox(std::string_view text, uint32_t style, std::string_view title, int32_t timeoutMs) {
   std::string t(text), c(title);
   return presenters::TimedMessageBox(t.c_str(), style, c.c_str(), rt::UnitWindowHandle(kWindow, rt::kWindowUnitId),
                                      timeoutMs);

@@ -13,7 +13,9 @@ constexpr int32_t kRegistryValue = 0;
 constexpr int32_t kEditVerb = 1;
 }  // namespace
 
-bool SetAutoStart(std::string_view name, std::string_view path) { return sys::SetAutoStart(name, path, kRegistryValue); }
+bool SetAutoStart(std::string_view name, std::string_view path) {
+  return sys::SetAutoStart(name, path, kRegistryValue);
+}
 
 bool RemoveAutoStart(std::string_view name) { return sys::RemoveAutoStart(name); }
 

@@ -107,8 +107,8 @@ int32_t TimedMessageBox(const char* text, uint32_t style, const char* title, voi
     // program's own watch keeps to real time-outs.
     std::optional<BoxWatch> watch;
     if (timeoutMs > 0) watch.emplace(timeoutMs);
-    button = CallDll<decltype(&::MessageBoxTimeoutA)>(rt::kDllMessageBoxTimeoutA, ownerWindow, text, title,
-                                                      UINT{style}, WORD{0}, static_cast<DWORD>(timeoutMs));
+    button = CallDll<decltype(&::MessageBoxTimeoutA)>(rt::kDllMessageBoxTimeoutA, ownerWindow, text, title, UINT{style},
+                                                      WORD{0}, static_cast<DWORD>(timeoutMs));
   }
   return BoxResult(button);
 }

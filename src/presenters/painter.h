@@ -19,7 +19,7 @@ struct PaintTextArgs {
   void* window = nullptr;  // HWND whose device context is painted; null: the whole screen
   int32_t x = 0;
   int32_t y = 0;
-  const char* text = nullptr;  // null paints nothing
+  const char* text = nullptr;   // null paints nothing
   uint32_t colour = kPaintRed;  // 0x00BBGGRR
   int32_t size = kPaintDefaultSize;
   const char* fontName = nullptr;  // null: 宋体

@@ -14,8 +14,8 @@ constexpr int64_t kBottomKeepOut = 80;
 // Wide arithmetic so that a very long line cannot overflow; the result is
 // clamped into the 32-bit coordinates the platform takes.
 int32_t Clamp(int64_t v) {
-  return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
+  return static_cast<int32_t>(
+      std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 int64_t Reckoned(size_t lineBytes) {
   constexpr auto kMaxBytes = static_cast<size_t>(std::numeric_limits<int64_t>::max() / 16);

@@ -94,8 +94,7 @@ void PaintText(const PaintTextArgs& args) {
 
 void PresentAtActiveWindow(std::string_view previousLine, std::string_view nextLine) {
   // Both rectangles stay zero when a call fails, so nothing then fits.
-  HWND foreground =
-      PaintTargetWindow(CallDll<decltype(&::GetForegroundWindow)>(rt::kDllGetForegroundWindow));
+  HWND foreground = PaintTargetWindow(CallDll<decltype(&::GetForegroundWindow)>(rt::kDllGetForegroundWindow));
   RECT client{}, window{};
   CallDll<decltype(&::GetClientRect)>(rt::kDllGetClientRect, foreground, &client);
   CallDll<decltype(&::GetWindowRect)>(rt::kDllGetWindowRect, foreground, &window);

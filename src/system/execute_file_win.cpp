@@ -11,8 +11,8 @@ namespace lizhi::sys {
 bool ExecuteFile(const ExecuteFileRequest& request) {
   // Values above 32 mean success.
   HINSTANCE answer = ShellExecuteA(nullptr, request.verb, request.file.c_str(),
-                request.parameters ? request.parameters->c_str() : nullptr, request.directory.c_str(),
-                request.showState);
+                                   request.parameters ? request.parameters->c_str() : nullptr,
+                                   request.directory.c_str(), request.showState);
   return reinterpret_cast<INT_PTR>(answer) > 32;
 }
 

@@ -39,9 +39,11 @@ TEST(ApplySettings, MouseModeMakesStripTopmostAndStartsFollowingWithoutShowing) 
 }
 
 TEST(ApplySettings, StoredModeWordsAreExactBytes) {
-  for (auto [stored, item] : std::initializer_list<std::pair<const char*, uint32_t>>{
-           {"qipao", data::kMenuBalloon}, {"agent", data::kMenuAgent}, {"Qipao", data::kMenuTitleBar},
-           {"MOUSE", data::kMenuTitleBar}, {"", data::kMenuTitleBar}}) {
+  for (auto [stored, item] : std::initializer_list<std::pair<const char*, uint32_t>>{{"qipao", data::kMenuBalloon},
+                                                                                     {"agent", data::kMenuAgent},
+                                                                                     {"Qipao", data::kMenuTitleBar},
+                                                                                     {"MOUSE", data::kMenuTitleBar},
+                                                                                     {"", data::kMenuTitleBar}}) {
     test::FakeHost host;
     host.ini["show"] = stored;
     ApplySettings(host);

@@ -45,8 +45,8 @@ TEST(About, StoredRelativePathIsNotResolvedSoTheDefaultTitleShows) {
   host.files = {"C:\\lz\\txt\\poems.txt"};
   ShowAbout(host);
   ASSERT_EQ(host.calls.size(), 1u);
-  std::string expected = "Box " + std::string(data::AboutText()) + "\xC0\xF8\xD6\xBE\xCE\xC4\xB1\xBE>>|4096|" +
-                         std::string(kAboutTitle);
+  std::string expected =
+      "Box " + std::string(data::AboutText()) + "\xC0\xF8\xD6\xBE\xCE\xC4\xB1\xBE>>|4096|" + std::string(kAboutTitle);
   EXPECT_EQ(host.calls[0], expected);
 }
 

@@ -113,10 +113,9 @@ TEST(LoadTextItem, SequenceWordChoosesSequentialStoresRelativeAndRestarts) {
   EXPECT_EQ(host.ini["rand"], "f");
   EXPECT_TRUE(host.Checked(data::kMenuSequential));
   EXPECT_EQ(host.ini["file"], "\\txt\\" + std::string(kWordSequence) + ".txt");
-  EXPECT_EQ(host.calls, (std::vector<std::string>{"OpenFileChooser", "ClearLines", "ResetSequence",
-                                                  "LoadLines " + chosen}));
-  EXPECT_EQ(host.Text(data::kTrayIcon, prop::kTipText),
-            std::string(kTipPrefix) + std::string(kWordSequence) + ">>");
+  EXPECT_EQ(host.calls,
+            (std::vector<std::string>{"OpenFileChooser", "ClearLines", "ResetSequence", "LoadLines " + chosen}));
+  EXPECT_EQ(host.Text(data::kTrayIcon, prop::kTipText), std::string(kTipPrefix) + std::string(kWordSequence) + ">>");
   EXPECT_EQ(host.Int(data::kDisplayTimer, prop::kInterval), 4000) << "restarted by applying the settings";
   EXPECT_EQ(host.Text(data::kFileChooser, prop::kDialogFileName), chosen);
 }

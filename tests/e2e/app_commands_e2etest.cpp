@@ -93,7 +93,8 @@ class AppLoadTextE2E : public ::testing::Test {
 TEST_F(AppLoadTextE2E, TextInTheTxtFolderIsStoredRelativeAndItsOrderWordStartsFromTheFirstLine) {
   ASSERT_TRUE(WaitUntil([&] { return FileExists(app.dir.File("txt")); }, 5000));
   const std::vector<std::string> lines = {"line one", "line two", "line three", "line four"};
-  ASSERT_TRUE(WriteWholeFile(app.dir.File("txt\\" + kSequentialFileName), "line one\r\nline two\r\nline three\r\nline four"));
+  ASSERT_TRUE(
+      WriteWholeFile(app.dir.File("txt\\" + kSequentialFileName), "line one\r\nline two\r\nline three\r\nline four"));
   // Two lines of the built-in text in file order move the sequence on; back in
   // random order the sequence stays where it was.
   PostMenuCommand(app.window, kSequentialItem);

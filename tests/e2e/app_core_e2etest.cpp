@@ -66,9 +66,9 @@ TEST_F(AppE2E, ModeAndOrderItemsStoreTheirWords) {
     const char* key;
     const char* value;
   };
-  for (const Step& s : {Step{kBalloonItem, "show", "qipao"}, Step{kAgentItem, "show", "agent"},
-                        Step{kMouseFollowItem, "show", "mouse"}, Step{kTitleBarItem, "show", "title"},
-                        Step{kSequentialItem, "rand", "f"}, Step{kRandomItem, "rand", "t"}}) {
+  for (const Step& s :
+       {Step{kBalloonItem, "show", "qipao"}, Step{kAgentItem, "show", "agent"}, Step{kMouseFollowItem, "show", "mouse"},
+        Step{kTitleBarItem, "show", "title"}, Step{kSequentialItem, "rand", "f"}, Step{kRandomItem, "rand", "t"}}) {
     PostMenuCommand(window, s.item);
     EXPECT_TRUE(WaitForKey(s.key, s.value)) << s.key << "=" << s.value;
   }
@@ -118,8 +118,9 @@ TEST_F(AppE2E, MouseFollowChosenAfterAnotherModeIsTheStripFromItsFirstMoment) {
     Sleep(5);
   }
   EXPECT_GT(sightings, 0);
-  EXPECT_EQ(wrong.right - wrong.left, 0) << "seen at " << wrong.left << "," << wrong.top << " " << wrong.right - wrong.left
-                                         << " x " << wrong.bottom - wrong.top << ", not 100 x 24";
+  EXPECT_EQ(wrong.right - wrong.left, 0) << "seen at " << wrong.left << "," << wrong.top << " "
+                                         << wrong.right - wrong.left << " x " << wrong.bottom - wrong.top
+                                         << ", not 100 x 24";
 }
 
 TEST_F(AppE2E, AfterTheTrayMenuTheLineGoesToTheWindowThatWasInFront) {

@@ -13,8 +13,7 @@ namespace lizhi::test {
 namespace {
 
 // 正在播放:<<励志文本>>
-const std::string kFirstStartTip =
-    "\xD5\xFD\xD4\xDA\xB2\xA5\xB7\xC5:<<\xC0\xF8\xD6\xBE\xCE\xC4\xB1\xBE>>";
+const std::string kFirstStartTip = "\xD5\xFD\xD4\xDA\xB2\xA5\xB7\xC5:<<\xC0\xF8\xD6\xBE\xCE\xC4\xB1\xBE>>";
 
 struct TipSearch {
   std::string text;
@@ -26,8 +25,7 @@ BOOL CALLBACK ReadVisibleTooltip(HWND window, LPARAM param) {
   if (lstrcmpiA(name, "tooltips_class32") != 0 || !IsWindowVisible(window)) return TRUE;
   char text[256] = {};
   DWORD_PTR copied = 0;
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 1000,
-                      &copied);
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 1000, &copied);
   if (text[0]) {
     reinterpret_cast<TipSearch*>(param)->text = text;
     return FALSE;

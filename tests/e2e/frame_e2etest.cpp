@@ -72,10 +72,8 @@ TEST_P(FrameEndWays, ExitRoutineRunsOnceExceptAfterAFatalError) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, FrameEndWays,
-                         ::testing::Values(EndCase{"main", 0, "ran\n"},
-                                           EndCase{"thread", 7, "ran\n"},
-                                           EndCase{"wait", 5, "ran\n"},
-                                           EndCase{"fatal", 0xFFFFFFFFu, nullptr}));
+                         ::testing::Values(EndCase{"main", 0, "ran\n"}, EndCase{"thread", 7, "ran\n"},
+                                           EndCase{"wait", 5, "ran\n"}, EndCase{"fatal", 0xFFFFFFFFu, nullptr}));
 
 }  // namespace
 }  // namespace lizhi::test

@@ -66,7 +66,7 @@ TEST(PainterFont, DefaultsAndFieldsOfTheFontRequest) {
   EXPECT_EQ(f.quality, 0);
   EXPECT_EQ(f.pitchAndFamily, 0);
   EXPECT_STREQ(f.faceName, "\xCB\xCE\xCC\xE5");  // 宋体
-  EXPECT_EQ(args.colour, 0x0000FFu);                // red
+  EXPECT_EQ(args.colour, 0x0000FFu);             // red
 }
 
 TEST(PainterFont, BoldOnlyForOneAndOtherArgumentsPassedOn) {

@@ -69,8 +69,7 @@ TEST_F(EventDispatch, UnboundEventIndexDoesNothing) {
   rt::EventRecord e = Event(data::kTrayIcon, 1);  // only 0 and 2 are bound
   EXPECT_EQ(rt::DispatchEvent(e), 0);
   e = Event(data::kFileChooser, 0);
-  EXPECT_NE(test::FatalTextOf([&] { rt::DispatchEvent(e); }).find(rt::text::kEventUnitInvalid),
-            std::string::npos)
+  EXPECT_NE(test::FatalTextOf([&] { rt::DispatchEvent(e); }).find(rt::text::kEventUnitInvalid), std::string::npos)
       << "common dialogs fire no events";
   EXPECT_EQ(g_seen.calls, 0);
 }
@@ -114,11 +113,9 @@ TEST_F(EventDispatch, EventsAreDroppedAfterAFatalError) {
 TEST_F(EventDispatch, MissingWindowOrUnitIsFatalWithItsMessage) {
   rt::EventRecord e = Event(data::kDisplayTimer, 0);
   e.windowId = 0x52010002;
-  EXPECT_NE(test::FatalTextOf([&] { rt::DispatchEvent(e); }).find(rt::text::kEventWindowMissing),
-            std::string::npos);
+  EXPECT_NE(test::FatalTextOf([&] { rt::DispatchEvent(e); }).find(rt::text::kEventWindowMissing), std::string::npos);
   e = Event(0x16019999, 0);
-  EXPECT_NE(test::FatalTextOf([&] { rt::DispatchEvent(e); }).find(rt::text::kEventUnitMissing),
-            std::string::npos);
+  EXPECT_NE(test::FatalTextOf([&] { rt::DispatchEvent(e); }).find(rt::text::kEventUnitMissing), std::string::npos);
 }
 
 TEST_F(EventDispatch, NestedUnitOfTheSameTypeFiresAsItsOutermost) {
@@ -136,8 +133,8 @@ TEST_F(EventDispatch, NestedUnitOfTheSameTypeFiresAsItsOutermost) {
 TEST(FatalPath, BoxTextAndExitRoutineDropped) {
   EXPECT_EQ(rt::ComposeFatalText("m", 0),
             std::string(rt::text::kFatalHead) + "\r\n\r\n" + rt::text::kFatalMessage + "m\r\n");
-  EXPECT_EQ(rt::ComposeFatalText("", 12), std::string(rt::text::kFatalHead) + "\r\n\r\n" + rt::text::kFatalCode +
-                                              "12\r\n\r\n");
+  EXPECT_EQ(rt::ComposeFatalText("", 12),
+            std::string(rt::text::kFatalHead) + "\r\n\r\n" + rt::text::kFatalCode + "12\r\n\r\n");
   rt::Runtime().exitRoutine = [] {};
   test::FatalTextOf([] { rt::FatalRuntimeError("boom", 3); });
   EXPECT_EQ(rt::Runtime().exitRoutine, nullptr) << "the exit routine never runs after a fatal error";

@@ -122,9 +122,7 @@ TEST_F(StartupWindow, MenuCommandsReachTheirHandlers) {
 }
 
 TEST_F(StartupWindow, MenuItemPropertiesFollowTheirFlags) {
-  auto checked = [](uint32_t item) {
-    return rt::IntOf(rt::ReadUnitProperty(rt::kStartupWindowId, item, 1)) != 0;
-  };
+  auto checked = [](uint32_t item) { return rt::IntOf(rt::ReadUnitProperty(rt::kStartupWindowId, item, 1)) != 0; };
   EXPECT_TRUE(checked(data::kMenuTitleBar));
   EXPECT_FALSE(checked(data::kMenuMouseFollow));
   rt::WriteUnitProperty(rt::kStartupWindowId, data::kMenuMouseFollow, 1, rt::MakeLogical(true));
@@ -135,8 +133,7 @@ TEST_F(StartupWindow, MenuItemPropertiesFollowTheirFlags) {
 }
 
 TEST_F(StartupWindow, PropertiesOfAWindowNotInTheTableAreFatal) {
-  std::string box =
-      test::FatalTextOf([] { rt::ReadUnitProperty(0x52010002, rt::kWindowUnitId, 0); });
+  std::string box = test::FatalTextOf([] { rt::ReadUnitProperty(0x52010002, rt::kWindowUnitId, 0); });
   EXPECT_NE(box.find(rt::text::kPropertyWindowNotLoaded), std::string::npos);
 }
 

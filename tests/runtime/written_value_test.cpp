@@ -36,8 +36,9 @@ TEST(WrittenValue, OnlyAValueOfTheRightKindIsRead) {
     auto readText = rt::WrittenText(c.value);
     auto readBytes = rt::WrittenBytes(c.value);
     EXPECT_EQ(readText ? std::optional<std::string>(*readText) : std::nullopt, c.text) << std::hex << c.value.type;
-    EXPECT_EQ(readBytes ? std::optional<std::vector<uint8_t>>(std::vector<uint8_t>(readBytes->begin(), readBytes->end()))
-                        : std::nullopt,
+    EXPECT_EQ(readBytes
+                  ? std::optional<std::vector<uint8_t>>(std::vector<uint8_t>(readBytes->begin(), readBytes->end()))
+                  : std::nullopt,
               c.bytes)
         << std::hex << c.value.type;
   }

@@ -58,8 +58,7 @@ class AutoStart : public ::testing::Test {
     DeleteFileA(link_.c_str());
   }
   bool NothingRegistered() const {
-    return !ReadRunValue(RunKeyScope::kMachine, kName) && !ReadRunValue(RunKeyScope::kUser, kName) &&
-           !Exists(link_);
+    return !ReadRunValue(RunKeyScope::kMachine, kName) && !ReadRunValue(RunKeyScope::kUser, kName) && !Exists(link_);
   }
   std::string Quoted() const { return "\"" + target_ + "\""; }
 
@@ -124,8 +123,8 @@ TEST_F(AutoStart, ShortcutIsCreatedInAndRemovedFromTheStartupFolder) {
 
   // The saved link leads to the program.
   IShellLinkA* link = nullptr;
-  ASSERT_TRUE(SUCCEEDED(
-      CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, reinterpret_cast<void**>(&link))));
+  ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                         reinterpret_cast<void**>(&link))));
   IPersistFile* file = nullptr;
   ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))));
   wchar_t wide[MAX_PATH] = {};

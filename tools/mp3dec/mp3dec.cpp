@@ -84,8 +84,7 @@ int Bench(int runs, const char* input) {
     std::fprintf(stderr, "mp3dec: no MPEG audio frame decoded in %s\n", input);
     return 1;
   }
-  const double audioSeconds =
-      static_cast<double>(r.pcmBytes) / (2.0 * r.channels * static_cast<double>(r.sampleRate));
+  const double audioSeconds = static_cast<double>(r.pcmBytes) / (2.0 * r.channels * static_cast<double>(r.sampleRate));
   std::printf("decoded %d x %.2f s of audio in %.3f s: %.1f times real time\n", runs, audioSeconds, seconds,
               runs * audioSeconds / seconds);
   return 0;

@@ -12,9 +12,9 @@ using rt::ini::SameName;
 using rt::ini::Trim;
 
 struct Line {
-  size_t begin;   // first byte
-  size_t end;     // the line end (or the end of the text)
-  size_t next;    // first byte of the next line
+  size_t begin;  // first byte
+  size_t end;    // the line end (or the end of the text)
+  size_t next;   // first byte of the next line
   std::string_view content;
 };
 
@@ -43,8 +43,7 @@ bool IsKeyLine(std::string_view content, std::string_view key) {
 
 }  // namespace
 
-std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key,
-                        std::string_view value) {
+std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key, std::string_view value) {
   std::string entry = std::string(key) + "=" + std::string(value);
   bool inSection = false;
   std::optional<size_t> insertAt;  // after the section's last non-blank line

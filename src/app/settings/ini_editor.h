@@ -13,7 +13,6 @@ namespace lizhi::app {
 // section, else the section is added at the end of the text. Section and key
 // names match as the platform matches them: blanks around them ignored, ASCII
 // letters compared without case.
-std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key,
-                        std::string_view value);
+std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key, std::string_view value);
 
 }  // namespace lizhi::app

@@ -40,8 +40,7 @@ void WriteSetting(std::string_view key, std::string_view value) {
   std::string path = SettingsPath();
   rt::FileContents old;
   // A file that exists but cannot be read is left alone rather than replaced.
-  if (!rt::ReadWholeFile(path.c_str(), 0, rt::AllocationFailure::kResult, old) && rt::FileExists(path.c_str()))
-    return;
+  if (!rt::ReadWholeFile(path.c_str(), 0, rt::AllocationFailure::kResult, old) && rt::FileExists(path.c_str())) return;
   std::string_view oldText(reinterpret_cast<const char*>(old.data()), old.data() ? old.size : 0);
   if (HasByteOrderMark(oldText)) {
     // A Unicode file: only the platform knows how to put a GBK value into it.

@@ -11,12 +11,11 @@
 namespace lizhi::app {
 
 // 暂无内容,请先写内容: the one line of a text that has none.
-inline constexpr char kPlaceholderLine[] =
-    "\xD4\xDD\xCE\xDE\xC4\xDA\xC8\xDD,\xC7\xEB\xCF\xC8\xD0\xB4\xC4\xDA\xC8\xDD";
+inline constexpr char kPlaceholderLine[] = "\xD4\xDD\xCE\xDE\xC4\xDA\xC8\xDD,\xC7\xEB\xCF\xC8\xD0\xB4\xC4\xDA\xC8\xDD";
 
 struct TextSource {
-  TextLines lines;          // after LoadLines: at least one line, none empty
-  std::string currentLine;  // the line picked last; empty at start
+  TextLines lines;             // after LoadLines: at least one line, none empty
+  std::string currentLine;     // the line picked last; empty at start
   int32_t sequenceCursor = 0;  // 1-based line picked last in file order; 0 at start
 };
 

@@ -3,11 +3,11 @@
 
 namespace lizhi::rt::text {
 
-inline constexpr char kFatalHead[] = "\xD4\xCB\xD0\xD0\xCA\xB1\xB3\xF6\xB4\xED!";       // 运行时出错!
-inline constexpr char kFatalCode[] = "\xB4\xED\xCE\xF3\xB4\xFA\xC2\xEB\xA3\xBA";        // 错误代码：
-inline constexpr char kFatalMessage[] = "\xB4\xED\xCE\xF3\xD0\xC5\xCF\xA2\xA3\xBA";     // 错误信息：
-inline constexpr char kFatalCaption[] = "\xB4\xED\xCE\xF3";                             // 错误
-inline constexpr char kOutOfMemory[] =                                                  // 分配 %d 字节内存失败!
+inline constexpr char kFatalHead[] = "\xD4\xCB\xD0\xD0\xCA\xB1\xB3\xF6\xB4\xED!";    // 运行时出错!
+inline constexpr char kFatalCode[] = "\xB4\xED\xCE\xF3\xB4\xFA\xC2\xEB\xA3\xBA";     // 错误代码：
+inline constexpr char kFatalMessage[] = "\xB4\xED\xCE\xF3\xD0\xC5\xCF\xA2\xA3\xBA";  // 错误信息：
+inline constexpr char kFatalCaption[] = "\xB4\xED\xCE\xF3";                          // 错误
+inline constexpr char kOutOfMemory[] =                                               // 分配 %d 字节内存失败!
     "\xB7\xD6\xC5\xE4 %d \xD7\xD6\xBD\xDA\xC4\xDA\xB4\xE6\xCA\xA7\xB0\xDC!";
 inline constexpr char kTemplateUnreadable[] =  // 载入窗口模板数据段出错!
     "\xD4\xD8\xC8\xEB\xB4\xB0\xBF\xDA\xC4\xA3\xB0\xE5\xCA\xFD\xBE\xDD\xB6\xCE\xB3\xF6\xB4\xED!";

@@ -10,8 +10,8 @@ struct ElementSizeEntry {
   size_t size;
 };
 constexpr ElementSizeEntry kElementSizes[] = {
-    {kTypeByte, 1},  {kTypeShort, 2},   {kTypeInt, 4},      {kTypeFloat, 4},      {kTypeLogical, 4},
-    {kTypeLong, 8},  {kTypeDouble, 8},  {kTypeDateTime, 8}, {kTypeSubroutine, 4},
+    {kTypeByte, 1}, {kTypeShort, 2},  {kTypeInt, 4},      {kTypeFloat, 4},      {kTypeLogical, 4},
+    {kTypeLong, 8}, {kTypeDouble, 8}, {kTypeDateTime, 8}, {kTypeSubroutine, 4},
 };
 constexpr int32_t kMaxDimensions = 16;
 constexpr size_t kMaxElements = 0x7FFFFFFF;

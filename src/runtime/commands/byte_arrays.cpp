@@ -18,9 +18,9 @@ struct KindEntry {
   size_t size;
 };
 constexpr KindEntry kKinds[] = {
-    {kDataByte, kTypeByte, 1},         {kDataShort, kTypeShort, 2},       {kDataInt, kTypeInt, 4},
-    {kDataLong, kTypeLong, 8},         {kDataFloat, kTypeFloat, 4},       {kDataDouble, kTypeDouble, 8},
-    {kDataLogical, kTypeLogical, 4},   {kDataDateTime, kTypeDateTime, 8}, {kDataSubroutine, kTypeSubroutine, 4},
+    {kDataByte, kTypeByte, 1},       {kDataShort, kTypeShort, 2},       {kDataInt, kTypeInt, 4},
+    {kDataLong, kTypeLong, 8},       {kDataFloat, kTypeFloat, 4},       {kDataDouble, kTypeDouble, 8},
+    {kDataLogical, kTypeLogical, 4}, {kDataDateTime, kTypeDateTime, 8}, {kDataSubroutine, kTypeSubroutine, 4},
     {kDataText, kTypeText, 0},
 };
 

@@ -15,16 +15,31 @@ const TypedValue& CommandArgs::operator[](int32_t i) const {
 
 bool NumericValue(const TypedValue& v, double& out) {
   switch (v.type) {
-    case kTypeByte: out = static_cast<uint8_t>(v.low); return true;
-    case kTypeShort: out = static_cast<int16_t>(v.low); return true;
+    case kTypeByte:
+      out = static_cast<uint8_t>(v.low);
+      return true;
+    case kTypeShort:
+      out = static_cast<int16_t>(v.low);
+      return true;
     case kTypeInt:
-    case kTypeSubroutine: out = static_cast<int32_t>(v.low); return true;
-    case kTypeLogical: out = v.low != 0 ? 1 : 0; return true;
-    case kTypeLong: out = static_cast<double>(static_cast<int64_t>(Bits64(v))); return true;
-    case kTypeFloat: out = FloatOf(v); return true;
+    case kTypeSubroutine:
+      out = static_cast<int32_t>(v.low);
+      return true;
+    case kTypeLogical:
+      out = v.low != 0 ? 1 : 0;
+      return true;
+    case kTypeLong:
+      out = static_cast<double>(static_cast<int64_t>(Bits64(v)));
+      return true;
+    case kTypeFloat:
+      out = FloatOf(v);
+      return true;
     case kTypeDouble:
-    case kTypeDateTime: out = DoubleOf(v); return true;
-    default: return false;
+    case kTypeDateTime:
+      out = DoubleOf(v);
+      return true;
+    default:
+      return false;
   }
 }
 

@@ -123,20 +123,30 @@ double ValueToNumber(const TypedValue& value) {
 
 std::string ValueToText(const TypedValue& value) {
   switch (value.type) {
-    case kTypeText: return TextOf(value);
-    case kTypeByte: return FormatText("%u", static_cast<unsigned>(value.low & 0xFF));
-    case kTypeShort: return FormatText("%d", static_cast<int>(static_cast<int16_t>(value.low)));
-    case kTypeInt: return FormatText("%d", static_cast<int>(IntOf(value)));
-    case kTypeLong: return FormatText("%lld", static_cast<long long>(Bits64(value)));
-    case kTypeFloat: return FormatText("%.6g", static_cast<double>(FloatOf(value)));
-    case kTypeDouble: return FormatText("%.13g", DoubleOf(value));
-    case kTypeLogical: return value.low != 0 ? text::kTrue : text::kFalse;
-    case kTypeDateTime: return FormatDateTime(DoubleOf(value));
+    case kTypeText:
+      return TextOf(value);
+    case kTypeByte:
+      return FormatText("%u", static_cast<unsigned>(value.low & 0xFF));
+    case kTypeShort:
+      return FormatText("%d", static_cast<int>(static_cast<int16_t>(value.low)));
+    case kTypeInt:
+      return FormatText("%d", static_cast<int>(IntOf(value)));
+    case kTypeLong:
+      return FormatText("%lld", static_cast<long long>(Bits64(value)));
+    case kTypeFloat:
+      return FormatText("%.6g", static_cast<double>(FloatOf(value)));
+    case kTypeDouble:
+      return FormatText("%.13g", DoubleOf(value));
+    case kTypeLogical:
+      return value.low != 0 ? text::kTrue : text::kFalse;
+    case kTypeDateTime:
+      return FormatDateTime(DoubleOf(value));
     case kTypeBytes: {
       const void* block = GetPointer<const void>(value);
       return TextUpToZero(ByteArrayData(block), ByteArrayLength(block));
     }
-    default: break;
+    default:
+      break;
   }
   if (IsByRef(value)) {
     ArrayView array = ViewArray(GetPointer<const void>(value), ElementSize(BaseType(value.type)));

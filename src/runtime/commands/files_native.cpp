@@ -61,8 +61,8 @@ bool ReadWholeFile(const char* path, size_t headerRoom, AllocationFailure onFail
   if (static_cast<uint64_t>(st.st_size) > kMaxFileBytes - headerRoom) return false;
   size_t wanted = static_cast<size_t>(st.st_size);
   if (wanted == 0) return true;
-  void* block = onFailure == AllocationFailure::kFatal ? Allocate(headerRoom + wanted)
-                                                        : AllocatePlain(headerRoom + wanted);
+  void* block =
+      onFailure == AllocationFailure::kFatal ? Allocate(headerRoom + wanted) : AllocatePlain(headerRoom + wanted);
   if (!block) return false;
   out.block.reset(static_cast<uint8_t*>(block));
   size_t done = 0;

@@ -69,8 +69,7 @@ int32_t FindText(std::string_view text, std::string_view sought, int32_t start, 
   return -1;
 }
 
-int32_t FindTextReverse(std::string_view text, std::string_view sought, std::optional<int32_t> limit,
-                        bool ignoreCase) {
+int32_t FindTextReverse(std::string_view text, std::string_view sought, std::optional<int32_t> limit, bool ignoreCase) {
   if (sought.empty()) return -1;
   size_t window = text.size();
   if (limit) {
@@ -128,8 +127,7 @@ std::string ReplaceAll(std::string_view text, std::string_view sought, std::stri
   return ReplaceText(text, sought, replacement, exact);
 }
 
-std::vector<std::string> SplitText(std::string_view text, std::string_view delimiter,
-                                   std::optional<int32_t> maximum) {
+std::vector<std::string> SplitText(std::string_view text, std::string_view delimiter, std::optional<int32_t> maximum) {
   std::vector<std::string> pieces;
   if (text.empty() || (maximum && *maximum <= 0)) return pieces;
   size_t limit = maximum ? static_cast<size_t>(*maximum) : std::numeric_limits<size_t>::max();

@@ -11,7 +11,7 @@ namespace {
 // Button ids 1..7 (IDOK .. IDNO) in order.
 constexpr int32_t kButtonResults[] = {0, 1, 2, 3, 4, 5, 6};
 
-constexpr uint32_t kShownTypes[] = {kTypeText, kTypeByte,   kTypeShort,   kTypeInt,     kTypeLong,
+constexpr uint32_t kShownTypes[] = {kTypeText,  kTypeByte,   kTypeShort,   kTypeInt,     kTypeLong,
                                     kTypeFloat, kTypeDouble, kTypeLogical, kTypeDateTime};
 }  // namespace
 
@@ -32,8 +32,7 @@ std::string MessageBoxContent(const TypedValue& value) {
 }
 
 int32_t ShowMessageBox(std::string_view content, int32_t style, std::optional<std::string_view> caption) {
-  return MessageBoxResult(SystemMessageBox(std::string(content),
-                                           std::string(caption.value_or(text::kMessageCaption)),
+  return MessageBoxResult(SystemMessageBox(std::string(content), std::string(caption.value_or(text::kMessageCaption)),
                                            MessageBoxStyle(style)));
 }
 

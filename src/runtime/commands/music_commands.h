@@ -11,9 +11,9 @@
 namespace lizhi::rt {
 
 struct PlayMusicRequest {
-  bool play = false;          // false: the command only stops the music
-  int32_t repeatCount = 1;    // 0 = without end
-  std::string nameList;       // zero-terminated names, then one more zero byte
+  bool play = false;        // false: the command only stops the music
+  int32_t repeatCount = 1;  // 0 = without end
+  std::string nameList;     // zero-terminated names, then one more zero byte
 };
 
 // Repeat count first (absent 1, -1 or below 0 = without end, 0 = stop only),

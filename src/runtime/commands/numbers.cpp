@@ -34,9 +34,7 @@ double RoundNumber(double x, int32_t places) {
   return x < 0 ? -rounded : rounded;
 }
 
-int32_t ShiftLeft(int32_t value, int32_t n) {
-  return static_cast<int32_t>(static_cast<uint32_t>(value) << (n & 31));
-}
+int32_t ShiftLeft(int32_t value, int32_t n) { return static_cast<int32_t>(static_cast<uint32_t>(value) << (n & 31)); }
 
 int32_t ShiftRight(int32_t value, int32_t n) { return value >> (n & 31); }
 

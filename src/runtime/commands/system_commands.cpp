@@ -43,9 +43,7 @@ void CmdScreenWidth(TypedValue& result, int32_t, const TypedValue*) { SetInt(res
 void CmdScreenHeight(TypedValue& result, int32_t, const TypedValue*) { SetInt(result, ScreenHeight()); }
 void CmdMouseX(TypedValue& result, int32_t, const TypedValue*) { SetInt(result, CursorPosition().x); }
 void CmdMouseY(TypedValue& result, int32_t, const TypedValue*) { SetInt(result, CursorPosition().y); }
-void CmdTickCount(TypedValue& result, int32_t, const TypedValue*) {
-  SetInt(result, static_cast<int32_t>(TickCount()));
-}
+void CmdTickCount(TypedValue& result, int32_t, const TypedValue*) { SetInt(result, static_cast<int32_t>(TickCount())); }
 
 void CmdWindowHandle(TypedValue& result, int32_t argCount, const TypedValue* args) {
   const TypedValue& unit = CommandArgs(argCount, args)[0];

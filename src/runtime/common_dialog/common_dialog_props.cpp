@@ -33,17 +33,28 @@ constexpr Field Text(int32_t index, std::string CommonDlgProps::*m) { return {in
 
 using P = CommonDlgProps;
 constexpr Field kFields[] = {
-    Int(8, &P::dialogKind, &ClampKind),   Text(9, &P::title),
-    Text(10, &P::fileName),               Text(11, &P::filter),
-    Int(12, &P::filterIndex, &NotNegative), Text(13, &P::initialDirectory),
-    Text(14, &P::defaultExtension),       Bool(15, &P::createPrompt),
-    Bool(16, &P::fileMustExist),          Bool(17, &P::overwritePrompt),
-    Bool(18, &P::pathMustExist),          Bool(19, &P::keepDirectory),
-    Int(20, &P::fontColor),               Bool(21, &P::bold),
-    Bool(22, &P::italic),                 Bool(23, &P::underline),
-    Bool(24, &P::strikeOut),              Text(25, &P::fontName),
-    Int(26, &P::fontSize, &NotNegative),  Text(27, &P::helpFile),
-    Int(28, &P::helpCommand, &ClampHelpCommand), Int(29, &P::helpContext),
+    Int(8, &P::dialogKind, &ClampKind),
+    Text(9, &P::title),
+    Text(10, &P::fileName),
+    Text(11, &P::filter),
+    Int(12, &P::filterIndex, &NotNegative),
+    Text(13, &P::initialDirectory),
+    Text(14, &P::defaultExtension),
+    Bool(15, &P::createPrompt),
+    Bool(16, &P::fileMustExist),
+    Bool(17, &P::overwritePrompt),
+    Bool(18, &P::pathMustExist),
+    Bool(19, &P::keepDirectory),
+    Int(20, &P::fontColor),
+    Bool(21, &P::bold),
+    Bool(22, &P::italic),
+    Bool(23, &P::underline),
+    Bool(24, &P::strikeOut),
+    Text(25, &P::fontName),
+    Int(26, &P::fontSize, &NotNegative),
+    Text(27, &P::helpFile),
+    Int(28, &P::helpCommand, &ClampHelpCommand),
+    Int(29, &P::helpContext),
 };
 static_assert(std::size(kFields) == kCommonDlgLastIndex - kCommonDlgFirstIndex + 1);
 
@@ -144,9 +155,7 @@ std::string FileDialogFilter(std::string_view filter) {
   return out;
 }
 
-int32_t FileDialogFilterIndex(const CommonDlgProps& props) {
-  return props.filter.empty() ? 0 : props.filterIndex + 1;
-}
+int32_t FileDialogFilterIndex(const CommonDlgProps& props) { return props.filter.empty() ? 0 : props.filterIndex + 1; }
 
 std::string HelpFilePath(const CommonDlgProps& props, std::string_view programDirectory,
                          std::string_view executableName) {

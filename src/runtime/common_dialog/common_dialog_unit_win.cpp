@@ -37,8 +37,8 @@ bool ReadProperty(void* unit, int32_t ownIndex, TypedValue& out) {
 }  // namespace
 
 const UnitType& CommonDlgUnitType() {
-  static const UnitType type{kUnitTypeCommonDlg, "CommonDlg", 0,           &Create, &WindowOf, &PropertyWritten,
-                             &SaveBlock,         &ReadProperty};
+  static const UnitType type{kUnitTypeCommonDlg, "CommonDlg",      0,          &Create,
+                             &WindowOf,          &PropertyWritten, &SaveBlock, &ReadProperty};
   return type;
 }
 

@@ -65,7 +65,8 @@ bool RunFontDialog(CommonDlgProps& props, HWND owner) {
   choose.hwndOwner = owner;
   choose.lpLogFont = &font;
   choose.rgbColors = static_cast<COLORREF>(props.fontColor);
-  choose.Flags = CF_SCREENFONTS | CF_EFFECTS | (props.fontSize > 0 || !props.fontName.empty() ? CF_INITTOLOGFONTSTRUCT : 0);
+  choose.Flags =
+      CF_SCREENFONTS | CF_EFFECTS | (props.fontSize > 0 || !props.fontName.empty() ? CF_INITTOLOGFONTSTRUCT : 0);
   if (!ChooseFontA(&choose)) return false;
   props.fontColor = static_cast<int32_t>(choose.rgbColors);
   props.bold = font.lfWeight >= FW_BOLD;
@@ -94,10 +95,14 @@ bool RunCommonDialog(CommonDlgProps& props, void* ownerWindow) {
   HWND owner = static_cast<HWND>(ownerWindow);
   switch (props.dialogKind) {
     case kDialogOpen:
-    case kDialogSave: return RunFileDialog(props, owner);
-    case kDialogFont: return RunFontDialog(props, owner);
-    case kDialogHelp: return RunHelp(props, owner);
-    default: return false;
+    case kDialogSave:
+      return RunFileDialog(props, owner);
+    case kDialogFont:
+      return RunFontDialog(props, owner);
+    case kDialogHelp:
+      return RunHelp(props, owner);
+    default:
+      return false;
   }
 }
 

@@ -16,8 +16,8 @@ namespace {
 // Searched in this order for a name with no library. Loaded from the system
 // directory only: the program directory is the current directory, and a DLL
 // planted beside the program must never be picked up.
-constexpr const char* kDefaultLibraries[] = {"Kernel32.dll", "Gdi32.dll",  "User32.dll",
-                                             "Advapi32.dll", "Mpr.dll",    "Shell32.dll"};
+constexpr const char* kDefaultLibraries[] = {"Kernel32.dll", "Gdi32.dll", "User32.dll",
+                                             "Advapi32.dll", "Mpr.dll",   "Shell32.dll"};
 
 struct CacheSlot {
   HMODULE module = nullptr;
@@ -72,8 +72,7 @@ ResolvedExport ResolveExport(const std::string& library, const std::string& expo
   if (library.empty()) {
     std::snprintf(message, sizeof message, text::kDllExportMissing, exportedName.c_str());
   } else {
-    std::snprintf(message, sizeof message, text::kDllLibraryExportMissing, library.c_str(),
-                  exportedName.c_str());
+    std::snprintf(message, sizeof message, text::kDllLibraryExportMissing, library.c_str(), exportedName.c_str());
   }
   FatalRuntimeError(message);
 }

@@ -56,8 +56,8 @@ void CreateMessageWindow() {
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.lpszClassName = kMessageWindowClass;
   RegisterClassA(&wc);
-  g_messageWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kMessageWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+  g_messageWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kMessageWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
 }
 
 void RecordProgramPath() {

@@ -121,9 +121,9 @@ HWND CreateTemplateWindow(WindowEntry& entry) {
   } else {
     style |= WS_OVERLAPPEDWINDOW;
   }
-  HWND window = CreateWindowExA(exStyle, kWindowClass, block->caption.c_str(), style, self.body.left,
-                                self.body.top, self.body.width, self.body.height, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+  HWND window =
+      CreateWindowExA(exStyle, kWindowClass, block->caption.c_str(), style, self.body.left, self.body.top,
+                      self.body.width, self.body.height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   if (!window) return nullptr;
   entry.window = window;
   entry.units.clear();

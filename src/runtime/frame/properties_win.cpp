@@ -168,8 +168,7 @@ TypedValue ReadUnitProperty(uint32_t windowId, uint32_t unitId, int32_t index, i
   return {};
 }
 
-void WriteUnitProperty(uint32_t windowId, uint32_t unitId, int32_t index, const TypedValue& value,
-                       int32_t arrayIndex) {
+void WriteUnitProperty(uint32_t windowId, uint32_t unitId, int32_t index, const TypedValue& value, int32_t arrayIndex) {
   WindowEntry& entry = RequireWindow(windowId);
   if (unitId == 0) unitId = kWindowUnitId;
   UnitRecord* unit = RecordOf(entry, unitId);

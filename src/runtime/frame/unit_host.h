@@ -17,7 +17,7 @@ struct EventRecord {
 
 enum HostCode : int32_t {
   kHostWindowTable = 1001,
-  kHostUnitDestroyed = 2000,    // (window id, unit id)
+  kHostUnitDestroyed = 2000,     // (window id, unit id)
   kHostProgramDirectory = 2003,  // -> const char*
   kHostExecutableName = 2004,    // -> const char*
   kHostUnitWindow = 2007,        // (window id, unit id) -> HWND, fatal when none
@@ -26,9 +26,9 @@ enum HostCode : int32_t {
   kHostEndBuild = 2010,
   kHostStopMusic = 2016,
   kHostProcessMessages = 2018,
-  kHostFreeValue = 2023,  // (type code, value)
-  kHostAllocate = 2024,   // (bytes, plain flag)
-  kHostFree = 2025,       // (block)
+  kHostFreeValue = 2023,   // (type code, value)
+  kHostAllocate = 2024,    // (bytes, plain flag)
+  kHostFree = 2025,        // (block)
   kHostReallocate = 2026,  // (block, bytes)
   kHostFatal = 2027,       // (message text)
 };

@@ -54,8 +54,8 @@ HWND CreateUnitHostWindow(const UnitCreateParams& params, void* unit, UnitMessag
                           UnitDestroyed destroyed) {
   RegisterHostClass();
   auto* binding = new HostBinding{unit, handler, destroyed, params.windowId, params.unitId};
-  HWND window = CreateWindowExA(0, kHostClass, "", WS_CHILD, params.left, params.top, params.width,
-                                params.height, static_cast<HWND>(params.parentWindow),
+  HWND window = CreateWindowExA(0, kHostClass, "", WS_CHILD, params.left, params.top, params.width, params.height,
+                                static_cast<HWND>(params.parentWindow),
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.controlId)),
                                 GetModuleHandleA(nullptr), binding);
   if (!window) delete binding;

@@ -16,10 +16,14 @@ struct TypeEventFlags {
 };
 // Descriptor flags of the unit types this runtime knows.
 constexpr TypeEventFlags kTypeFlags[] = {
-    {kUnitTypeWindow, kTypeFiresEvents},  {kUnitTypeMenu, kTypeFiresEvents},
-    {kUnitTypeLabel, kTypeFiresEvents},   {kUnitTypeButton, kTypeFiresEvents},
-    {kUnitTypeCommonDlg, 0},              {kUnitTypeTimer, kTypeFiresEvents},
-    {kUnitTypeTrayIcon, kTypeFiresEvents}, {kUnitTypeTip, kTypeFiresEventsToo},
+    {kUnitTypeWindow, kTypeFiresEvents},
+    {kUnitTypeMenu, kTypeFiresEvents},
+    {kUnitTypeLabel, kTypeFiresEvents},
+    {kUnitTypeButton, kTypeFiresEvents},
+    {kUnitTypeCommonDlg, 0},
+    {kUnitTypeTimer, kTypeFiresEvents},
+    {kUnitTypeTrayIcon, kTypeFiresEvents},
+    {kUnitTypeTip, kTypeFiresEventsToo},
     {kUnitTypeAgent, kTypeFiresEvents},
 };
 }  // namespace
@@ -86,8 +90,7 @@ int32_t DispatchEvent(EventRecord& event) {
   WindowEntry* window = Windows().Find(event.windowId);
   if (!window) FatalRuntimeError(text::kEventWindowMissing);
   const WindowRecord& record = window->record;
-  const UnitRecord* unit =
-      record.FindUnit(event.unitId == 0 ? kWindowUnitId : event.unitId);
+  const UnitRecord* unit = record.FindUnit(event.unitId == 0 ? kWindowUnitId : event.unitId);
   if (!unit) FatalRuntimeError(text::kEventUnitMissing);
   // Events of a unit nested in a unit of its own type belong to the outermost.
   while (unit->parent != 0) {

@@ -63,13 +63,26 @@ void StoreIntoVariable(const TypedValue& variable, std::string_view typed) {
       text = CopyText(typed);
       break;
     }
-    case kTypeByte: Store(target, static_cast<uint8_t>(AtoI(typed))); break;
-    case kTypeShort: Store(target, static_cast<int16_t>(AtoI(typed))); break;
-    case kTypeInt: Store(target, AtoI(typed)); break;
-    case kTypeLong: Store(target, ParseIntegerPrefix(typed)); break;
-    case kTypeFloat: Store(target, static_cast<float>(ParseDecimalPrefix(typed))); break;
-    case kTypeDouble: Store(target, ParseDecimalPrefix(typed)); break;
-    default: break;
+    case kTypeByte:
+      Store(target, static_cast<uint8_t>(AtoI(typed)));
+      break;
+    case kTypeShort:
+      Store(target, static_cast<int16_t>(AtoI(typed)));
+      break;
+    case kTypeInt:
+      Store(target, AtoI(typed));
+      break;
+    case kTypeLong:
+      Store(target, ParseIntegerPrefix(typed));
+      break;
+    case kTypeFloat:
+      Store(target, static_cast<float>(ParseDecimalPrefix(typed)));
+      break;
+    case kTypeDouble:
+      Store(target, ParseDecimalPrefix(typed));
+      break;
+    default:
+      break;
   }
 }
 

@@ -58,10 +58,10 @@ class DialogTemplate {
 };
 
 // The fixed texts of the box, UTF-16.
-constexpr wchar_t kCaption[] = L"\u8BF7\u8F93\u5165\uFF1A";            // 请输入：
-constexpr wchar_t kConfirm[] = L"\u786E\u8BA4\u8F93\u5165(&O)";        // 确认输入(&O)
-constexpr wchar_t kCancel[] = L"\u53D6\u6D88(&C)";                     // 取消(&C)
-constexpr wchar_t kFont[] = L"\u5B8B\u4F53";                           // 宋体
+constexpr wchar_t kCaption[] = L"\u8BF7\u8F93\u5165\uFF1A";      // 请输入：
+constexpr wchar_t kConfirm[] = L"\u786E\u8BA4\u8F93\u5165(&O)";  // 确认输入(&O)
+constexpr wchar_t kCancel[] = L"\u53D6\u6D88(&C)";               // 取消(&C)
+constexpr wchar_t kFont[] = L"\u5B8B\u4F53";                     // 宋体
 constexpr WORD kFontPoints = 9;
 
 struct DialogState {
@@ -112,18 +112,24 @@ INT_PTR CALLBACK InputDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
       }
       return FALSE;
     }
-    default: return FALSE;
+    default:
+      return FALSE;
   }
 }
 
 // Window styles of the items by role.
 DWORD ItemStyle(const InputBoxItem& item, int32_t mode) {
   switch (item.role) {
-    case InputBoxRole::kFrame: return SS_SUNKEN;
-    case InputBoxRole::kPrompt: return SS_LEFT;
-    case InputBoxRole::kEdit: return WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | (mode == kInputPassword ? ES_PASSWORD : 0);
-    case InputBoxRole::kConfirm: return WS_TABSTOP | BS_DEFPUSHBUTTON;
-    case InputBoxRole::kCancel: return WS_TABSTOP | BS_PUSHBUTTON;
+    case InputBoxRole::kFrame:
+      return SS_SUNKEN;
+    case InputBoxRole::kPrompt:
+      return SS_LEFT;
+    case InputBoxRole::kEdit:
+      return WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | (mode == kInputPassword ? ES_PASSWORD : 0);
+    case InputBoxRole::kConfirm:
+      return WS_TABSTOP | BS_DEFPUSHBUTTON;
+    case InputBoxRole::kCancel:
+      return WS_TABSTOP | BS_PUSHBUTTON;
   }
   return 0;
 }
@@ -138,13 +144,13 @@ const wchar_t* ItemText(const InputBoxItem& item) {
 
 bool RunInputBox(const InputBoxRequest& request, std::string& typed) {
   const InputBoxLayout& layout = LayoutFor(!request.prompt.empty());
-  DialogTemplate dialog(DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, layout,
-                        kCaption, kFontPoints, kFont);
+  DialogTemplate dialog(DS_MODALFRAME | DS_SETFONT | DS_CENTER | WS_POPUP | WS_CAPTION | WS_SYSMENU, layout, kCaption,
+                        kFontPoints, kFont);
   for (size_t i = 0; i < layout.itemCount; ++i)
     dialog.Item(layout.items[i], ItemStyle(layout.items[i], request.mode), ItemText(layout.items[i]));
   DialogState state{&request, &typed};
-  INT_PTR answer = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), dialog.get(), GetActiveWindow(),
-                                           &InputDialogProc, reinterpret_cast<LPARAM>(&state));
+  INT_PTR answer = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), dialog.get(), GetActiveWindow(), &InputDialogProc,
+                                           reinterpret_cast<LPARAM>(&state));
   return answer == IDOK;
 }
 

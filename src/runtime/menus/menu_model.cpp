@@ -68,8 +68,7 @@ std::vector<MenuEntry> BuildMenuBar(const WindowRecord& window, bool ownerDraw) 
   return bar;
 }
 
-std::optional<std::vector<MenuEntry>> BuildPopupMenu(const WindowRecord& window, size_t position,
-                                                     bool ownerDraw) {
+std::optional<std::vector<MenuEntry>> BuildPopupMenu(const WindowRecord& window, size_t position, bool ownerDraw) {
   auto records = MenuRecords(window);
   if (position >= records.size()) return std::nullopt;
   const int32_t level = records[position]->menu.level;

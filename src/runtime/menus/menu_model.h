@@ -26,8 +26,7 @@ struct MenuEntry {
 std::vector<MenuEntry> BuildMenuBar(const WindowRecord& window, bool ownerDraw);
 // The pop-up of the menu record at `position`: its deeper-level followers.
 // Nothing when the record is not a menu item or has no followers.
-std::optional<std::vector<MenuEntry>> BuildPopupMenu(const WindowRecord& window, size_t position,
-                                                     bool ownerDraw);
+std::optional<std::vector<MenuEntry>> BuildPopupMenu(const WindowRecord& window, size_t position, bool ownerDraw);
 // The menu record position a WM_COMMAND id stands for, if any.
 std::optional<size_t> MenuRecordForCommand(const WindowRecord& window, uint32_t commandId);
 

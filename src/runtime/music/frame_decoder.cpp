@@ -53,8 +53,8 @@ bool FrameDecoder::OpenStream() {
   format.sampleRate = decoder_.sampleRate();
   format.bitsPerSample = decoder_.bitsPerSample();
   format.samplesPerFrame = stream_.samplesPerFrame();
-  format.framePcmBytes = static_cast<size_t>(format.channels) * (format.bitsPerSample / 8) *
-                         static_cast<size_t>(format.samplesPerFrame);
+  format.framePcmBytes =
+      static_cast<size_t>(format.channels) * (format.bitsPerSample / 8) * static_cast<size_t>(format.samplesPerFrame);
   if (format.framePcmBytes == 0 || format.framePcmBytes > mpeg::Decoder::kMaxPcmBytesPerFrame) {
     Fail(failure::kDecoderRefused);
     return false;

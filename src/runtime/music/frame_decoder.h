@@ -18,8 +18,7 @@ namespace lizhi::music {
 
 class FrameDecoder final : public StageBase {
  public:
-  FrameDecoder(EventSink& owner, uint64_t pipelineSerial, FileInput& input, PcmRing& ring,
-               uintptr_t progressWindow);
+  FrameDecoder(EventSink& owner, uint64_t pipelineSerial, FileInput& input, PcmRing& ring, uintptr_t progressWindow);
   ~FrameDecoder() override;
 
   // Before Start: begin at `percent` of the file instead of its start.

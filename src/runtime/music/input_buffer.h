@@ -17,8 +17,8 @@ class InputBuffer {
   static constexpr size_t kBlockBytes = 8192;
 
   struct Block {
-    uint8_t* data = nullptr;            // kBlockBytes of room
-    std::optional<uint64_t> seekTo;     // the reader must move to this file offset first
+    uint8_t* data = nullptr;         // kBlockBytes of room
+    std::optional<uint64_t> seekTo;  // the reader must move to this file offset first
     uint64_t generation = 0;
   };
 
@@ -44,7 +44,7 @@ class InputBuffer {
   mutable std::mutex mutex_;
   std::condition_variable dataAdded_;
   std::condition_variable spaceFreed_;
-  uint64_t readCount_ = 0;   // running counters; position = counter mod kBytes
+  uint64_t readCount_ = 0;  // running counters; position = counter mod kBytes
   uint64_t writeCount_ = 0;
   uint64_t generation_ = 0;
   std::optional<uint64_t> pendingSeek_;

@@ -75,8 +75,8 @@ class MusicPlayer final : public EventSink {
   uint64_t nextSerial_ = 1;
   RestartPacer pacer_;
   std::chrono::milliseconds cycleStarted_{0};
-  std::vector<bool> givenUp_;     // by list position: files that never gave sound
-  bool restartPending_ = false;   // the command thread starts the current file after a pause
+  std::vector<bool> givenUp_;    // by list position: files that never gave sound
+  bool restartPending_ = false;  // the command thread starts the current file after a pause
 
   std::mutex queueMutex_;
   std::deque<PlayerEvent> queue_;

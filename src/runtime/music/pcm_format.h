@@ -8,8 +8,8 @@ struct PcmFormat {
   int channels = 0;
   int sampleRate = 0;
   int bitsPerSample = 0;
-  int samplesPerFrame = 0;    // per channel, per MPEG frame
-  size_t framePcmBytes = 0;   // one decoded frame: channels x bytes per sample x samples
+  int samplesPerFrame = 0;   // per channel, per MPEG frame
+  size_t framePcmBytes = 0;  // one decoded frame: channels x bytes per sample x samples
 
   int blockAlign() const { return bitsPerSample / 8 * channels; }
   int bytesPerSecond() const { return blockAlign() * sampleRate; }

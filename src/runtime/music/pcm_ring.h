@@ -19,7 +19,7 @@ class PcmRing {
   struct Item {
     enum class Kind { Format, Pcm, End };
     Kind kind = Kind::End;
-    PcmFormat format;              // Format
+    PcmFormat format;               // Format
     const uint8_t* data = nullptr;  // Pcm: points into the ring
     size_t bytes = 0;               // Pcm
   };
@@ -65,10 +65,10 @@ class PcmRing {
   mutable std::mutex mutex_;
   std::condition_variable spaceFreed_;
   std::condition_variable itemAdded_;
-  std::deque<Entry> pending_;        // written, not yet taken
-  std::deque<uint64_t> takenEnds_;   // end counters of taken PCM blocks, oldest first
-  uint64_t written_ = 0;    // counter after the last committed (or skipped) byte
-  uint64_t released_ = 0;   // everything before this counter is free
+  std::deque<Entry> pending_;       // written, not yet taken
+  std::deque<uint64_t> takenEnds_;  // end counters of taken PCM blocks, oldest first
+  uint64_t written_ = 0;            // counter after the last committed (or skipped) byte
+  uint64_t released_ = 0;           // everything before this counter is free
   uint64_t reservedAt_ = 0;
   size_t reservedBytes_ = 0;
   bool aborted_ = false;

@@ -57,9 +57,12 @@ PlayerTable& Players() {
 
 constexpr int32_t PlayStateCode(MusicPlayer::State state) {
   switch (state) {
-    case MusicPlayer::State::Playing: return 1;
-    case MusicPlayer::State::Paused: return -1;
-    case MusicPlayer::State::Stopped: return 0;
+    case MusicPlayer::State::Playing:
+      return 1;
+    case MusicPlayer::State::Paused:
+      return -1;
+    case MusicPlayer::State::Stopped:
+      return 0;
   }
   return 0;
 }

@@ -16,8 +16,7 @@ using CreatePlayerFn = uintptr_t (*)(const char* names, int32_t repeatCount);
 // progress messages (kProgressMessage, progress_notify.h), or 0. contentKey:
 // null or at most 511 bytes (longer: nothing starts). startPercent: 0..100.
 // The program passes (player, 0, nullptr, 0).
-using NewPlayFn = void (*)(uintptr_t player, uintptr_t notifyWindow, const char* contentKey,
-                           int32_t startPercent);
+using NewPlayFn = void (*)(uintptr_t player, uintptr_t notifyWindow, const char* contentKey, int32_t startPercent);
 
 // NewPlay with no notify window at position 0, keeping the key given before.
 using PlayFn = void (*)(uintptr_t player);

@@ -137,8 +137,8 @@ bool WaveOutput::DropInTime(const PcmRing::Item& item) {
   const int bytesPerSecond = format_.bytesPerSecond();
   if (bytesPerSecond > 0) {
     silentClock_ += std::chrono::microseconds(static_cast<int64_t>(item.bytes) * 1000000 / bytesPerSecond);
-    const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(silentClock_ -
-                                                                            std::chrono::steady_clock::now());
+    const auto wait =
+        std::chrono::duration_cast<std::chrono::milliseconds>(silentClock_ - std::chrono::steady_clock::now());
     if (wait.count() > 0 && !SleepUnlessQuit(wait)) return false;
   }
   ring_.ReleaseOldest();

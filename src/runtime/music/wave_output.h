@@ -48,7 +48,7 @@ class WaveOutput final : public StageBase {
 
   PcmRing& ring_;
   std::unique_ptr<WaveDevice> device_;
-  std::mutex deviceMutex_;   // one device call at a time; the done callback never takes it
+  std::mutex deviceMutex_;     // one device call at a time; the done callback never takes it
   bool deviceOpen_ = false;    // under deviceMutex_
   bool devicePaused_ = false;  // under deviceMutex_
   PcmFormat format_;

@@ -22,13 +22,12 @@ struct ControlUnit {
   uint32_t windowId = 0;
   uint32_t unitId = 0;
   std::string caption;
-  LabelBlock label;       // labels only
-  win::GdiObject font;    // labels only
+  LabelBlock label;     // labels only
+  win::GdiObject font;  // labels only
   bool isButton = false;
 };
 
-LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                             DWORD_PTR data) {
+LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
   auto* unit = reinterpret_cast<ControlUnit*>(data);
   switch (message) {
     case WM_SETFOCUS:
@@ -53,14 +52,13 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
   return DefSubclassProc(window, message, wParam, lParam);
 }
 
-ControlUnit* CreateControl(const UnitCreateParams& p, const char* className, DWORD style,
-                           ControlUnit* unit) {
+ControlUnit* CreateControl(const UnitCreateParams& p, const char* className, DWORD style, ControlUnit* unit) {
   unit->windowId = p.windowId;
   unit->unitId = p.unitId;
-  unit->window = CreateWindowExA(0, className, unit->caption.c_str(), WS_CHILD | style, p.left, p.top, p.width,
-                                 p.height, static_cast<HWND>(p.parentWindow),
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.controlId)),
-                                 GetModuleHandleA(nullptr), nullptr);
+  unit->window =
+      CreateWindowExA(0, className, unit->caption.c_str(), WS_CHILD | style, p.left, p.top, p.width, p.height,
+                      static_cast<HWND>(p.parentWindow), reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.controlId)),
+                      GetModuleHandleA(nullptr), nullptr);
   if (!unit->window) {
     delete unit;
     return nullptr;
@@ -129,14 +127,14 @@ std::vector<uint8_t> SaveButton(void* object) {
 }  // namespace
 
 const UnitType& LabelUnitType() {
-  static const UnitType type{kUnitTypeLabel, "Label", kTypeFiresEvents, &CreateLabel, &WindowOf,
-                             &CaptionWritten, &SaveLabel, &ReadCaption};
+  static const UnitType type{kUnitTypeLabel, "Label",         kTypeFiresEvents, &CreateLabel,
+                             &WindowOf,      &CaptionWritten, &SaveLabel,       &ReadCaption};
   return type;
 }
 
 const UnitType& ButtonUnitType() {
-  static const UnitType type{kUnitTypeButton, "Button", kTypeFiresEvents, &CreateButton, &WindowOf,
-                             &CaptionWritten, &SaveButton, &ReadCaption};
+  static const UnitType type{kUnitTypeButton, "Button",        kTypeFiresEvents, &CreateButton,
+                             &WindowOf,       &CaptionWritten, &SaveButton,      &ReadCaption};
   return type;
 }
 

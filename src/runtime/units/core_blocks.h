@@ -11,7 +11,7 @@ namespace lizhi::rt {
 
 struct WindowBlock {
   static constexpr int32_t kVersion = 6;
-  int32_t borderStyle = 2;  // 0 none: no border and no caption
+  int32_t borderStyle = 2;           // 0 none: no border and no caption
   uint32_t background = 0xFF000000;  // 0xFF000000: the system's button face
   int32_t windowState = 0;
   int32_t alwaysOnTop = 0;

@@ -78,8 +78,8 @@ bool ReadProperty(void* object, int32_t ownIndex, TypedValue& out) {
 }  // namespace
 
 const UnitType& TimerUnitType() {
-  static const UnitType type{kUnitTypeTimer, "Timer", kTypeFiresEvents, &Create, &WindowOf,
-                             &PropertyWritten, &SaveBlock, &ReadProperty};
+  static const UnitType type{kUnitTypeTimer, "Timer",          kTypeFiresEvents, &Create,
+                             &WindowOf,      &PropertyWritten, &SaveBlock,       &ReadProperty};
   return type;
 }
 

@@ -8,8 +8,8 @@ namespace {
 
 // One pass of a box of `size` (odd) along lines of `length` pixels, `stride`
 // apart within a line; `lines` lines, `lineStep` apart.
-void BlurPass(std::vector<uint8_t>& data, int32_t length, int32_t lines, size_t stride, size_t lineStep,
-              int32_t size, std::vector<uint8_t>& line) {
+void BlurPass(std::vector<uint8_t>& data, int32_t length, int32_t lines, size_t stride, size_t lineStep, int32_t size,
+              std::vector<uint8_t>& line) {
   const int32_t half = size / 2;
   line.resize(static_cast<size_t>(length));
   for (int32_t l = 0; l < lines; ++l) {
@@ -52,8 +52,7 @@ void BoxBlur(std::vector<uint8_t>& coverage, int32_t width, int32_t height, int3
   if (by > 1) BlurPass(coverage, height, width, w, 1, by, line);
 }
 
-std::vector<uint8_t> Shifted(const std::vector<uint8_t>& shape, int32_t width, int32_t height, int32_t dx,
-                             int32_t dy) {
+std::vector<uint8_t> Shifted(const std::vector<uint8_t>& shape, int32_t width, int32_t height, int32_t dx, int32_t dy) {
   std::vector<uint8_t> out(shape.size(), 0);
   for (int32_t y = 0; y < height; ++y) {
     const int32_t from = y - dy;

@@ -22,8 +22,7 @@ int32_t OddBlurSize(int32_t size);
 void BoxBlur(std::vector<uint8_t>& coverage, int32_t width, int32_t height, int32_t bx, int32_t by);
 
 // `shape` moved by (dx, dy), as coverage of the same size.
-std::vector<uint8_t> Shifted(const std::vector<uint8_t>& shape, int32_t width, int32_t height, int32_t dx,
-                             int32_t dy);
+std::vector<uint8_t> Shifted(const std::vector<uint8_t>& shape, int32_t width, int32_t height, int32_t dx, int32_t dy);
 
 // What one paint puts in the window. Pixels are 0x00RRGGBB; `shadow` is the
 // shadow's coverage (0 none, 255 full), `shape` is non-zero inside the tip.

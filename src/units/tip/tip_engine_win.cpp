@@ -77,8 +77,7 @@ class PixelCanvas {
 };
 
 HRGN ShapeRegion(const TipLayout& l) {
-  HRGN shape = CreateRoundRectRgn(l.body.left, l.body.top, l.body.right + 1, l.body.bottom + 1, l.corner.x,
-                                  l.corner.y);
+  HRGN shape = CreateRoundRectRgn(l.body.left, l.body.top, l.body.right + 1, l.body.bottom + 1, l.corner.x, l.corner.y);
   if (shape && l.hasTriangle) {
     POINT points[3];
     for (size_t i = 0; i < 3; ++i) points[i] = {l.triangle[i].x, l.triangle[i].y};
@@ -124,7 +123,8 @@ void PatchFromPrevious(std::vector<uint32_t>& snapshot, const TipRect& rect, con
   const int32_t top = std::max(rect.top, previousRect.top), bottom = std::min(rect.bottom, previousRect.bottom);
   for (int32_t y = top; y < bottom; ++y) {
     for (int32_t x = left; x < right; ++x) {
-      snapshot[static_cast<size_t>(y - rect.top) * static_cast<size_t>(rect.width()) + static_cast<size_t>(x - rect.left)] =
+      snapshot[static_cast<size_t>(y - rect.top) * static_cast<size_t>(rect.width()) +
+               static_cast<size_t>(x - rect.left)] =
           previous[static_cast<size_t>(y - previousRect.top) * static_cast<size_t>(previousRect.width()) +
                    static_cast<size_t>(x - previousRect.left)];
     }
@@ -141,15 +141,13 @@ void ExtendIntoAnchor(HDC dc, const TipLayout& l) {
       StretchBlt(dc, b.left, w.top, b.width(), b.top - w.top, dc, b.left, b.top, b.width(), 1, SRCCOPY);
       break;
     case kAnchorBottom:
-      StretchBlt(dc, b.left, b.bottom, b.width(), w.bottom - b.bottom, dc, b.left, b.bottom - 1, b.width(), 1,
-                 SRCCOPY);
+      StretchBlt(dc, b.left, b.bottom, b.width(), w.bottom - b.bottom, dc, b.left, b.bottom - 1, b.width(), 1, SRCCOPY);
       break;
     case kAnchorLeft:
       StretchBlt(dc, w.left, b.top, b.left - w.left, b.height(), dc, b.left, b.top, 1, b.height(), SRCCOPY);
       break;
     default:
-      StretchBlt(dc, b.right, b.top, w.right - b.right, b.height(), dc, b.right - 1, b.top, 1, b.height(),
-                 SRCCOPY);
+      StretchBlt(dc, b.right, b.top, w.right - b.right, b.height(), dc, b.right - 1, b.top, 1, b.height(), SRCCOPY);
       break;
   }
 }
@@ -178,9 +176,9 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
 
 bool PopsTheTip(UINT message) {
   static constexpr UINT kPopping[] = {
-      WM_NCLBUTTONDOWN, WM_NCLBUTTONDBLCLK, WM_NCRBUTTONDOWN, WM_NCRBUTTONDBLCLK, WM_NCMBUTTONDOWN,
-      WM_NCMBUTTONDBLCLK, WM_LBUTTONDOWN,   WM_LBUTTONDBLCLK,   WM_RBUTTONDOWN,   WM_RBUTTONDBLCLK,
-      WM_MBUTTONDOWN,   WM_MBUTTONDBLCLK,   WM_MOUSEWHEEL,      WM_KEYDOWN,       WM_SYSKEYDOWN,
+      WM_NCLBUTTONDOWN,   WM_NCLBUTTONDBLCLK, WM_NCRBUTTONDOWN, WM_NCRBUTTONDBLCLK, WM_NCMBUTTONDOWN,
+      WM_NCMBUTTONDBLCLK, WM_LBUTTONDOWN,     WM_LBUTTONDBLCLK, WM_RBUTTONDOWN,     WM_RBUTTONDBLCLK,
+      WM_MBUTTONDOWN,     WM_MBUTTONDBLCLK,   WM_MOUSEWHEEL,    WM_KEYDOWN,         WM_SYSKEYDOWN,
   };
   return std::find(std::begin(kPopping), std::end(kPopping), message) != std::end(kPopping);
 }
@@ -219,8 +217,8 @@ TipEngine::TipEngine(HWND owner) {
   d.colours[0] = d.colours[1] = d.colours[2] = infoBack;
   look_.borderColour = GetSysColor(COLOR_INFOTEXT);
   if (!RegisterTipClass()) return;
-  window_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kWindowClass, "", WS_POPUP, 0, 0, 0, 0, owner,
-                            nullptr, GetModuleHandleA(nullptr), nullptr);
+  window_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kWindowClass, "", WS_POPUP, 0, 0, 0, 0, owner, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
   if (!window_) return;
   // The class keeps the default procedure; each tip window gets its engine's.
   SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -380,8 +378,9 @@ bool TipEngine::BuildAndShow(const TipTool& tool, TipPoint point, int32_t transp
   const TipRect previousRect = lastRect_;
   snapshot_ = Snapshot(layout_.origin, width_, height_);
   if (hiddenRecently_ && GetTickCount() - hiddenAt_ < kRepaintGraceMs) {
-    PatchFromPrevious(snapshot_, {layout_.origin.x, layout_.origin.y, layout_.origin.x + width_,
-                                  layout_.origin.y + height_}, previous, previousRect);
+    PatchFromPrevious(snapshot_,
+                      {layout_.origin.x, layout_.origin.y, layout_.origin.x + width_, layout_.origin.y + height_},
+                      previous, previousRect);
   }
   hiddenRecently_ = false;
   lastRect_ = {layout_.origin.x, layout_.origin.y, layout_.origin.x + width_, layout_.origin.y + height_};

@@ -81,7 +81,9 @@ TipLayout LayOutTip(const TipLayoutInput& in) {
 
   const int32_t sideLength = alongWidth ? winW : winH;
   const int32_t along = AlongSide(end, sideLength, offset);
-  int32_t baseStart = end == kNearStart ? offset : end == kNearEnd ? sideLength - offset - base : sideLength / 2 - base / 2;
+  int32_t baseStart = end == kNearStart ? offset
+                      : end == kNearEnd ? sideLength - offset - base
+                                        : sideLength / 2 - base / 2;
 
   switch (side) {
     case kAnchorTop:
@@ -114,10 +116,10 @@ TipLayout LayOutTip(const TipLayoutInput& in) {
   out.hasTriangle = h != 0 && base != 0;
   if (out.hasTriangle) {
     // The base lies on the body's edge on the anchor side.
-    const int32_t edge = side == kAnchorTop ? out.body.top
+    const int32_t edge = side == kAnchorTop      ? out.body.top
                          : side == kAnchorBottom ? out.body.bottom
-                         : side == kAnchorLeft ? out.body.left
-                                               : out.body.right;
+                         : side == kAnchorLeft   ? out.body.left
+                                                 : out.body.right;
     if (alongWidth) {
       out.triangle = {out.anchor, TipPoint{baseStart, edge}, TipPoint{baseStart + base, edge}};
     } else {

@@ -56,8 +56,8 @@ struct TipLayout {
   TipRect window;          // the shape's rectangle W in window coordinates (0, 0 based)
   TipRect body;            // W less the anchor height on the anchor side
   TipRect content;
-  TipPoint anchor;  // the anchor's tip in window coordinates
-  TipPoint origin;  // the window's screen position: point - anchor
+  TipPoint anchor;                            // the anchor's tip in window coordinates
+  TipPoint origin;                            // the window's screen position: point - anchor
   int32_t windowWidth = 0, windowHeight = 0;  // W grown by the shadow offset
   // The region: a round rectangle over `body` with right and bottom edges
   // inclusive and corner ellipse `corner`, united with `triangle` when

@@ -73,20 +73,32 @@ void WriteCounted(rt::ByteWriter& out, const void* data, size_t size) {
 // and between the strips and the style sheet, in block order; null marks a
 // reserved word.
 constexpr int32_t TipProperties::*kHeadFields[] = {
-    nullptr, nullptr, nullptr,
-    &TipProperties::spareColour, &TipProperties::backBegin, &TipProperties::backMiddle, &TipProperties::backEnd,
-    &TipProperties::backEffect, &TipProperties::granularity, &TipProperties::direction,
+    nullptr,
+    nullptr,
+    nullptr,
+    &TipProperties::spareColour,
+    &TipProperties::backBegin,
+    &TipProperties::backMiddle,
+    &TipProperties::backEnd,
+    &TipProperties::backEffect,
+    &TipProperties::granularity,
+    &TipProperties::direction,
     &TipProperties::transparency,
-    &TipProperties::noHideOnMove, &TipProperties::trackMouse, &TipProperties::resetDelayOnMove,
-    &TipProperties::keepOverTip, &TipProperties::noAutoHide,
-    nullptr, nullptr, nullptr,
+    &TipProperties::noHideOnMove,
+    &TipProperties::trackMouse,
+    &TipProperties::resetDelayOnMove,
+    &TipProperties::keepOverTip,
+    &TipProperties::noAutoHide,
+    nullptr,
+    nullptr,
+    nullptr,
 };
 constexpr int32_t TipProperties::*kTailFields[] = {
-    &TipProperties::initialDelay, &TipProperties::autoHideDelay, &TipProperties::fadeInStep,
-    &TipProperties::fadeOutStep,
-    &TipProperties::borderColour, &TipProperties::borderWidth, &TipProperties::borderHeight,
-    &TipProperties::softShadow, &TipProperties::shadowDarkness, &TipProperties::shadowOffsetX,
-    &TipProperties::shadowOffsetY, &TipProperties::shadowBlurX, &TipProperties::shadowBlurY,
+    &TipProperties::initialDelay,  &TipProperties::autoHideDelay, &TipProperties::fadeInStep,
+    &TipProperties::fadeOutStep,   &TipProperties::borderColour,  &TipProperties::borderWidth,
+    &TipProperties::borderHeight,  &TipProperties::softShadow,    &TipProperties::shadowDarkness,
+    &TipProperties::shadowOffsetX, &TipProperties::shadowOffsetY, &TipProperties::shadowBlurX,
+    &TipProperties::shadowBlurY,
 };
 
 }  // namespace

@@ -19,8 +19,8 @@ enum TipEvent : int32_t { kEventLink = 0, kEventBeforeShow = 1, kEventTipClosed 
 // ShowTipAt of the unit (window id, unit id): false when there is no such
 // unit. An icon index of 0 or more takes that icon of TipIcons beside the text.
 // Without keep-auto-hide (or 0) the tip is not hidden by its timer.
-bool ShowTipAt(uint32_t windowId, uint32_t unitId, int32_t x, int32_t y, std::string_view text,
-               int32_t iconIndex, std::optional<int32_t> keepAutoHide = std::nullopt);
+bool ShowTipAt(uint32_t windowId, uint32_t unitId, int32_t x, int32_t y, std::string_view text, int32_t iconIndex,
+               std::optional<int32_t> keepAutoHide = std::nullopt);
 
 // The unit's engine (a TipEngine*), for tests; null when there is none.
 void* TipEngineOf(uint32_t windowId, uint32_t unitId);

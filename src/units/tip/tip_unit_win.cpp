@@ -322,8 +322,9 @@ TipUnitHooks& TipHooks() {
 }
 
 const rt::UnitType& TipUnitType() {
-  static const rt::UnitType type{rt::kUnitTypeTip, "Q_tip", rt::kTypeFiresEventsToo, &Create, &WindowOf,
-                                 &PropertyWritten,  &SaveBlock, &ReadProperty};
+  static const rt::UnitType type{rt::kUnitTypeTip, "Q_tip",      rt::kTypeFiresEventsToo,
+                                 &Create,          &WindowOf,    &PropertyWritten,
+                                 &SaveBlock,       &ReadProperty};
   return type;
 }
 

@@ -49,7 +49,8 @@ void WaitForShellPaint(HWND area) {
   do {
     SwitchToThread();
     QueryPerformanceCounter(&now);
-  } while (static_cast<double>(now.QuadPart - start.QuadPart) * 1000.0 < kSettleMs * static_cast<double>(frequency.QuadPart));
+  } while (static_cast<double>(now.QuadPart - start.QuadPart) * 1000.0 <
+           kSettleMs * static_cast<double>(frequency.QuadPart));
 }
 
 ScreenRect VirtualScreen() {

@@ -21,22 +21,22 @@ constexpr void Put32(std::array<uint8_t, kProbeIconFileSize>& b, size_t at, uint
 
 constexpr std::array<uint8_t, kProbeIconFileSize> BuildProbeIcon() {
   std::array<uint8_t, kProbeIconFileSize> b{};
-  Put16(b, 2, 1);  // type: icon
-  Put16(b, 4, 1);  // one image
-  b[6] = 16;       // width
-  b[7] = 16;       // height
-  b[8] = 16;       // colours
-  Put16(b, 10, 1);   // planes
-  Put16(b, 12, 4);   // bits per pixel
+  Put16(b, 2, 1);   // type: icon
+  Put16(b, 4, 1);   // one image
+  b[6] = 16;        // width
+  b[7] = 16;        // height
+  b[8] = 16;        // colours
+  Put16(b, 10, 1);  // planes
+  Put16(b, 12, 4);  // bits per pixel
   Put32(b, 14, kImageSize);
   Put32(b, 18, kImageOffset);
 
   size_t h = kImageOffset;
-  Put32(b, h, 40);       // bitmap header size
-  Put32(b, h + 4, 16);   // width
-  Put32(b, h + 8, 32);   // height of colour and mask together
-  Put16(b, h + 12, 1);   // planes
-  Put16(b, h + 14, 4);   // bits per pixel
+  Put32(b, h, 40);                    // bitmap header size
+  Put32(b, h + 4, 16);                // width
+  Put32(b, h + 8, 32);                // height of colour and mask together
+  Put16(b, h + 12, 1);                // planes
+  Put16(b, h + 14, 4);                // bits per pixel
   Put32(b, h + 20, 16 * 8 + 16 * 4);  // image bytes
   return b;
 }

@@ -53,8 +53,8 @@ void ListTrayInstance(void* instance, HWND unitWindow, ReAddIcon reAdd) {
   if (state.filtered) return;
   HWND topLevel = GetAncestor(unitWindow, GA_ROOT);
   if (!topLevel) return;
-  auto previous = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(topLevel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TaskbarFilter)));
+  auto previous =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(topLevel, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TaskbarFilter)));
   if (!previous) return;
   state.filtered = topLevel;
   state.previous = previous;

@@ -28,9 +28,9 @@ constexpr uint32_t kTrayCallbackMessage = 0x8064;  // WM_APP + 0x64
 
 // What a unit holds right now, for diagnostics and tests.
 struct TrayIconState {
-  void* window = nullptr;  // HWND: the notification owner and the icon's identifier
-  void* icon = nullptr;    // HICON, null when none
-  bool added = false;      // in the notification area
+  void* window = nullptr;         // HWND: the notification owner and the icon's identifier
+  void* icon = nullptr;           // HICON, null when none
+  bool added = false;             // in the notification area
   bool locatorHasRecord = false;  // the locator was told the icon's identity
   bool showInTray = false;
   size_t iconBytes = 0;

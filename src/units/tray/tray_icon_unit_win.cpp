@@ -237,10 +237,10 @@ void* Create(const rt::UnitCreateParams& p) {
   t->iconCurrent = static_cast<bool>(t->icon);
 
   if (!RegisterWindowClass()) return nullptr;
-  HWND window = CreateWindowExA(kExStyle, kWindowClass, "", p.style | WS_CHILD | WS_CLIPSIBLINGS, p.left, p.top,
-                                p.width, p.height, static_cast<HWND>(p.parentWindow),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.controlId)),
-                                GetModuleHandleA(nullptr), t.get());
+  HWND window =
+      CreateWindowExA(kExStyle, kWindowClass, "", p.style | WS_CHILD | WS_CLIPSIBLINGS, p.left, p.top, p.width,
+                      p.height, static_cast<HWND>(p.parentWindow),
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(p.controlId)), GetModuleHandleA(nullptr), t.get());
   if (!window) return nullptr;
 
   // From here the window owns the unit and frees it when destroyed.

@@ -13,8 +13,7 @@ using app::SetIniValue;
 TEST(SettingsIniEditor, AddsTheSectionToAnEmptyOrForeignFile) {
   EXPECT_EQ(SetIniValue("", "lz", "show", "mouse"), "[lz]\r\nshow=mouse\r\n");
   EXPECT_EQ(SetIniValue("notes", "lz", "show", "mouse"), "notes\r\n[lz]\r\nshow=mouse\r\n");
-  EXPECT_EQ(SetIniValue("[other]\r\nshow=x\r\n", "lz", "show", "mouse"),
-            "[other]\r\nshow=x\r\n[lz]\r\nshow=mouse\r\n");
+  EXPECT_EQ(SetIniValue("[other]\r\nshow=x\r\n", "lz", "show", "mouse"), "[other]\r\nshow=x\r\n[lz]\r\nshow=mouse\r\n");
 }
 
 TEST(SettingsIniEditor, ReplacesOnlyTheKeysLine) {

@@ -45,13 +45,37 @@ std::vector<std::string> LinesOf(const test::TempProgramDirectory& dir, std::str
 
 // The 31 lines as written in the program's description, in UTF-8.
 const char* const kBuiltInLines[] = {
-    "我要努力工作", "天生我才必有用", "我是最强的", "我是最好的程序员", "休息是为了更好地工作",
-    "抓住幸福,活在当下", "人生有低谷也有高潮", "人生追求的是快乐健康幸福", "人定胜天",
-    "有困难就克服,不能逃避", "只有坚持,才能成功", "与天斗与人斗,其乐无穷", "让暴风雨来得更猛烈些吧",
-    "失败是成功之母", "让人人都用上我们的软件", "科技创造世界", "少壮不努力,老大徒伤悲", "仁者无敌",
-    "水至清而无鱼,人至贱而无敌", "知足者常乐", "公平 公开 公正", "民族 民权 民生", "自由 平等 博爱",
-    "不经历风雨,怎么见彩虹", "阳光总在风雨后", "化劣势为优势", "天道酬勤", "机会是给有准备的人的",
-    "厚积才能薄发", "搞研究的人一定要能静下心来搞", "加油!加油!加油!",
+    "我要努力工作",
+    "天生我才必有用",
+    "我是最强的",
+    "我是最好的程序员",
+    "休息是为了更好地工作",
+    "抓住幸福,活在当下",
+    "人生有低谷也有高潮",
+    "人生追求的是快乐健康幸福",
+    "人定胜天",
+    "有困难就克服,不能逃避",
+    "只有坚持,才能成功",
+    "与天斗与人斗,其乐无穷",
+    "让暴风雨来得更猛烈些吧",
+    "失败是成功之母",
+    "让人人都用上我们的软件",
+    "科技创造世界",
+    "少壮不努力,老大徒伤悲",
+    "仁者无敌",
+    "水至清而无鱼,人至贱而无敌",
+    "知足者常乐",
+    "公平 公开 公正",
+    "民族 民权 民生",
+    "自由 平等 博爱",
+    "不经历风雨,怎么见彩虹",
+    "阳光总在风雨后",
+    "化劣势为优势",
+    "天道酬勤",
+    "机会是给有准备的人的",
+    "厚积才能薄发",
+    "搞研究的人一定要能静下心来搞",
+    "加油!加油!加油!",
 };
 
 TEST(TextSource, BuiltInTextIsTheThirtyOneLinesInGbk) {
@@ -141,9 +165,7 @@ TEST(TextSource, AFileTooLargeToHoldGivesThePlaceholder) {
   std::string native = path;
   for (char& c : native)
     if (c == '\\') c = '/';
-  {
-    std::ofstream create(native, std::ios::binary);
-  }
+  { std::ofstream create(native, std::ios::binary); }
   std::filesystem::resize_file(native, 2'600'000'000ull);  // sparse: no disk space used
   app::TextSource source;
   app::LoadLines(source, path);

@@ -27,7 +27,6 @@ class ForegroundWindow {
   HWND window_ = nullptr;
 };
 
-
 // Pixels of a screen rectangle that satisfy `match` (colour 0x00RRGGBB).
 int CountScreenPixels(const RECT& area, const std::function<bool(COLORREF rgb)>& match);
 bool IsYellow(COLORREF rgb);

@@ -17,18 +17,18 @@ namespace lizhi::test {
 // Captions of the tray menu's items, GBK.
 namespace caption {
 inline const std::string kTitleBar = "\xB1\xEA\xCC\xE2\xC0\xB8\xCF\xD4\xCA\xBE";  // 标题栏显示
-inline const std::string kMouseFollow = "\xCA\xF3\xB1\xEA\xB8\xFA\xCB\xE6";     // 鼠标跟随
-inline const std::string kBalloon = "\xC6\xF8\xC5\xDD\xCF\xD4\xCA\xBE";         // 气泡显示
-inline const std::string kAgent = "\xBE\xAB\xC1\xE9\xCF\xD4\xCA\xBE";           // 精灵显示
-inline const std::string kRandom = "\xCB\xE6\xBB\xFA\xB2\xA5\xB7\xC5";          // 随机播放
-inline const std::string kSequential = "\xCB\xB3\xD0\xF2\xB2\xA5\xB7\xC5";      // 顺序播放
-inline const std::string kInterval = "\xBC\xE4\xB8\xF4\xCA\xB1\xBC\xE4";        // 间隔时间
-inline const std::string kMusic = "\xB2\xA5\xB7\xC5\xD2\xF4\xC0\xD6";           // 播放音乐
-inline const std::string kLoadText = "\xD4\xD8\xC8\xEB\xC4\xA3\xB0\xE5";        // 载入模板
-inline const std::string kEditText = "\xB1\xE0\xBC\xAD\xC4\xA3\xB0\xE5";        // 编辑模板
-inline const std::string kAutoStart = "\xBF\xAA\xBB\xFA\xD7\xD4\xC6\xF4";       // 开机自启
-inline const std::string kAbout = "\xB9\xD8\xD3\xDA\xC8\xED\xBC\xFE";           // 关于软件
-inline const std::string kExit = "\xCD\xCB\xB3\xF6";                            // 退出
+inline const std::string kMouseFollow = "\xCA\xF3\xB1\xEA\xB8\xFA\xCB\xE6";       // 鼠标跟随
+inline const std::string kBalloon = "\xC6\xF8\xC5\xDD\xCF\xD4\xCA\xBE";           // 气泡显示
+inline const std::string kAgent = "\xBE\xAB\xC1\xE9\xCF\xD4\xCA\xBE";             // 精灵显示
+inline const std::string kRandom = "\xCB\xE6\xBB\xFA\xB2\xA5\xB7\xC5";            // 随机播放
+inline const std::string kSequential = "\xCB\xB3\xD0\xF2\xB2\xA5\xB7\xC5";        // 顺序播放
+inline const std::string kInterval = "\xBC\xE4\xB8\xF4\xCA\xB1\xBC\xE4";          // 间隔时间
+inline const std::string kMusic = "\xB2\xA5\xB7\xC5\xD2\xF4\xC0\xD6";             // 播放音乐
+inline const std::string kLoadText = "\xD4\xD8\xC8\xEB\xC4\xA3\xB0\xE5";          // 载入模板
+inline const std::string kEditText = "\xB1\xE0\xBC\xAD\xC4\xA3\xB0\xE5";          // 编辑模板
+inline const std::string kAutoStart = "\xBF\xAA\xBB\xFA\xD7\xD4\xC6\xF4";         // 开机自启
+inline const std::string kAbout = "\xB9\xD8\xD3\xDA\xC8\xED\xBC\xFE";             // 关于软件
+inline const std::string kExit = "\xCD\xCB\xB3\xF6";                              // 退出
 }  // namespace caption
 
 // The entries the tray menu shows, in order (hidden items left out), with a
@@ -37,9 +37,9 @@ inline std::vector<MenuLine> TrayMenuLines(const std::vector<std::string>& check
   using namespace caption;
   const std::string separator;
   std::vector<MenuLine> lines;
-  for (const std::string& c : {kTitleBar, kMouseFollow, kBalloon, kAgent, separator, kRandom, kSequential, separator,
-                               kInterval, kMusic, separator, kLoadText, kEditText, separator, kAutoStart, kAbout,
-                               kExit}) {
+  for (const std::string& c :
+       {kTitleBar, kMouseFollow, kBalloon, kAgent, separator, kRandom, kSequential, separator, kInterval, kMusic,
+        separator, kLoadText, kEditText, separator, kAutoStart, kAbout, kExit}) {
     bool mark = false;
     for (const std::string& name : checked) mark = mark || (!c.empty() && c == name);
     lines.push_back({c, mark});

@@ -23,8 +23,8 @@ TempDirectory::TempDirectory() {
   GetTempPathA(MAX_PATH, base);
   static int serial = 0;
   for (int attempt = 0; attempt < 1000; ++attempt) {
-    std::string candidate = std::string(base) + "lizhi-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-                            std::to_string(++serial);
+    std::string candidate =
+        std::string(base) + "lizhi-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
     if (CreateDirectoryA(candidate.c_str(), nullptr)) {
       path_ = candidate;
       return;
@@ -58,8 +58,7 @@ bool ChildProcess::Start(const std::string& exe, const std::string& directory, c
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
-  if (!CreateProcessA(target.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(), &si,
-                      &pi)) {
+  if (!CreateProcessA(target.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(), &si, &pi)) {
     return false;
   }
   CloseHandle(pi.hThread);

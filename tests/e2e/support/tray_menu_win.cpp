@@ -113,9 +113,7 @@ void ShellForgetIcon(HWND iconWindow) {
   Shell_NotifyIconA(NIM_DELETE, &record);
 }
 
-void BroadcastTaskbarCreated() {
-  PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-}
+void BroadcastTaskbarCreated() { PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0); }
 
 HWND WaitForPopupMenu(DWORD pid, DWORD ms) {
   PopupSearch search{pid};

@@ -58,18 +58,24 @@ TEST(CommandsBytes, GetBytesDataReadsEachKind) {
 }
 
 TEST(CommandsBytes, GetBytesDataMovesThePositionVariable) {
-  std::string raw("\x02\x00\x00\x00" "ab\0" "c", 8);
+  std::string raw(
+      "\x02\x00\x00\x00"
+      "ab\0"
+      "c",
+      8);
   BytesBlock bytes(raw);
   int32_t position = 1;
   rt::TypedValue first = rt::CallCommand("GetBytesData", {bytes.value(), Int(3), test::Ref(&position, rt::kTypeInt)});
   EXPECT_EQ(rt::IntOf(first), 2);
   EXPECT_EQ(position, 5);
-  EXPECT_EQ(test::TakeText(rt::CallCommand("GetBytesData", {bytes.value(), Int(10), test::Ref(&position, rt::kTypeInt)})),
-            "ab");
+  EXPECT_EQ(
+      test::TakeText(rt::CallCommand("GetBytesData", {bytes.value(), Int(10), test::Ref(&position, rt::kTypeInt)})),
+      "ab");
   EXPECT_EQ(position, 8);
   // The last text has no terminator: reading it passes the end.
-  EXPECT_EQ(test::TakeText(rt::CallCommand("GetBytesData", {bytes.value(), Int(10), test::Ref(&position, rt::kTypeInt)})),
-            "c");
+  EXPECT_EQ(
+      test::TakeText(rt::CallCommand("GetBytesData", {bytes.value(), Int(10), test::Ref(&position, rt::kTypeInt)})),
+      "c");
   EXPECT_EQ(position, -1);
   // Nothing more comes from a position of -1.
   EXPECT_EQ(rt::IntOf(rt::CallCommand("GetBytesData", {bytes.value(), Int(3), test::Ref(&position, rt::kTypeInt)})), 0);

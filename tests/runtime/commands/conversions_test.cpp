@@ -79,13 +79,12 @@ TEST(CommandsConversions, DateTimesAtTheEdges) {
   EXPECT_EQ(rt::FormatDateTime(60), Gbk("1900年2月28日"));
   EXPECT_EQ(rt::FormatDateTime(rt::kLatestDate), Gbk("9999年12月31日"));
   EXPECT_EQ(rt::FormatDateTime(rt::kEarliestDate), Gbk("100年1月1日"));
-  EXPECT_EQ(rt::FormatDateTime(1e300), Gbk("9999年12月31日"));  // clamped, no overflow
+  EXPECT_EQ(rt::FormatDateTime(1e300), Gbk("9999年12月31日"));        // clamped, no overflow
   EXPECT_EQ(rt::FormatDateTime(45418.9999999), Gbk("2024年5月7日"));  // rounds into the next day
 }
 
 TEST(CommandsConversions, ToBytesInMachineOrder) {
-  EXPECT_EQ(test::TakeBytes(rt::CallCommand("ToBytes", {test::Int(0x04030201)})),
-            (std::vector<uint8_t>{1, 2, 3, 4}));
+  EXPECT_EQ(test::TakeBytes(rt::CallCommand("ToBytes", {test::Int(0x04030201)})), (std::vector<uint8_t>{1, 2, 3, 4}));
   EXPECT_EQ(test::TakeBytes(rt::CallCommand("ToBytes", {rt::TypedValue{0x0201, 0, rt::kTypeShort}})),
             (std::vector<uint8_t>{1, 2}));
   EXPECT_EQ(test::TakeBytes(rt::CallCommand("ToBytes", {test::Text("ab")})), (std::vector<uint8_t>{'a', 'b'}));

@@ -97,7 +97,8 @@ TEST(CommandsDialogs, InputBoxStoresIntoTheVariablesType) {
 TEST(CommandsDialogs, InputBoxCancelLeavesTheVariable) {
   rt::native::SetInputBoxAnswer(std::nullopt);
   int32_t number = 5;
-  EXPECT_FALSE(rt::IntOf(rt::CallCommand("InputBox", {Text(""), Text(""), Text("9"), test::Ref(&number, rt::kTypeInt)})));
+  EXPECT_FALSE(
+      rt::IntOf(rt::CallCommand("InputBox", {Text(""), Text(""), Text("9"), test::Ref(&number, rt::kTypeInt)})));
   EXPECT_EQ(number, 5);
 }
 
@@ -148,7 +149,8 @@ struct FakePlayer {
 };
 
 void Play(std::initializer_list<rt::TypedValue> args) {
-  rt::PlayMusic(FakePlayer::Module(), rt::ParsePlayMusicArgs(rt::CommandArgs(static_cast<int32_t>(args.size()), args.begin())));
+  rt::PlayMusic(FakePlayer::Module(),
+                rt::ParsePlayMusicArgs(rt::CommandArgs(static_cast<int32_t>(args.size()), args.begin())));
 }
 
 TEST(CommandsMusic, PlayMusicCollectsNamesAndRepeatCount) {

@@ -26,7 +26,8 @@ TEST(CommandsFiles, WriteThenReadWholeFile) {
   test::TempDir dir;
   std::string path = dir / "a.bin";
   test::BytesBlock one(std::string("ab\0", 3)), none(""), two("cd");
-  EXPECT_TRUE(rt::IntOf(rt::CallCommand("WriteFileBytes", {Text(path.c_str()), one.value(), none.value(), two.value()})));
+  EXPECT_TRUE(
+      rt::IntOf(rt::CallCommand("WriteFileBytes", {Text(path.c_str()), one.value(), none.value(), two.value()})));
   EXPECT_EQ(test::TakeBytes(rt::CallCommand("ReadFileBytes", {Text(path.c_str())})),
             (std::vector<uint8_t>{'a', 'b', 0, 'c', 'd'}));
   // Writing again truncates.

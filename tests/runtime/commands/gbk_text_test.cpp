@@ -82,9 +82,9 @@ TEST(CommandsGbkText, ReplaceTextCommandDefaults) {
   EXPECT_EQ(test::TakeText(rt::CallCommand("ReplaceText", {Text("a,b,c"), Text(",")})), "abc");
   EXPECT_EQ(test::TakeText(rt::CallCommand("ReplaceText", {Text("a,b,c"), Text(","), Text(";"), Int(1), Int(1)})),
             "a;b,c");
-  EXPECT_EQ(test::TakeText(
-                rt::CallCommand("ReplaceText", {Text("Aa"), Text("a"), Text("x"), {}, {}, test::Bool(true)})),
-            "Ax");
+  EXPECT_EQ(
+      test::TakeText(rt::CallCommand("ReplaceText", {Text("Aa"), Text("a"), Text("x"), {}, {}, test::Bool(true)})),
+      "Ax");
 }
 
 TEST(CommandsGbkText, SplitTextKeepsInnerEmptyPiecesAndDropsAnEmptyTail) {
@@ -94,8 +94,7 @@ TEST(CommandsGbkText, SplitTextKeepsInnerEmptyPiecesAndDropsAnEmptyTail) {
             (std::vector<std::string>{"a", "b"}));
   EXPECT_TRUE(test::TakeTexts(rt::CallCommand("SplitText", {Text("")})).empty());
   EXPECT_TRUE(test::TakeTexts(rt::CallCommand("SplitText", {Text("a,b"), Text(","), Int(0)})).empty());
-  EXPECT_EQ(test::TakeTexts(rt::CallCommand("SplitText", {Text("a,b"), Text("")})),
-            (std::vector<std::string>{"a,b"}));
+  EXPECT_EQ(test::TakeTexts(rt::CallCommand("SplitText", {Text("a,b"), Text("")})), (std::vector<std::string>{"a,b"}));
   EXPECT_EQ(rt::SplitText("x<>y<>", "<>"), (std::vector<std::string>{"x", "y"}));
 }
 

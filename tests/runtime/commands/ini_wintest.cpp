@@ -16,7 +16,8 @@ TEST(CommandsIniWin, AValueOverTheBufferIsReadCut) {
   test::TempDir dir;
   std::string ini = dir / "setup.ini";
   std::string value(15000, 'v');
-  ASSERT_TRUE(rt::IntOf(rt::CallCommand("WriteIniItem", {Text(ini.c_str()), Text("lz"), Text("k"), Text(value.c_str())})));
+  ASSERT_TRUE(
+      rt::IntOf(rt::CallCommand("WriteIniItem", {Text(ini.c_str()), Text("lz"), Text("k"), Text(value.c_str())})));
   EXPECT_EQ(ReadIni(ini, "k"), std::string(10239, 'v'));
 }
 
@@ -49,7 +50,8 @@ TEST(CommandsFilesWin, ExistsCountsDirectoriesAndPatterns) {
   EXPECT_TRUE(rt::IntOf(rt::CallCommand("WriteFileBytes", {Text(file.c_str()), bytes.value()})));
   EXPECT_TRUE(rt::IntOf(rt::CallCommand("FileExists", {Text((dir / "*.txt").c_str())})));
   EXPECT_FALSE(rt::IntOf(rt::CallCommand("FileExists", {Text((dir / "*.mp3").c_str())})));
-  EXPECT_EQ(test::TakeBytes(rt::CallCommand("ReadFileBytes", {Text(file.c_str())})), (std::vector<uint8_t>{'a', 'b', 'c'}));
+  EXPECT_EQ(test::TakeBytes(rt::CallCommand("ReadFileBytes", {Text(file.c_str())})),
+            (std::vector<uint8_t>{'a', 'b', 'c'}));
   EXPECT_FALSE(rt::IntOf(rt::CallCommand("MakeDirectory", {Text((dir / "x\\y").c_str())})));
 }
 

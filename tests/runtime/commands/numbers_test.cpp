@@ -27,7 +27,7 @@ TEST(CommandsNumbers, IntDivideTruncatesTowardZeroAfterEachDivisor) {
   EXPECT_EQ(DoubleResult("IntDivide", {Double(7), Double(2)}), 3);
   EXPECT_EQ(DoubleResult("IntDivide", {Double(-7), Double(2)}), -3);
   EXPECT_EQ(DoubleResult("IntDivide", {Double(100), Double(3), Double(2)}), 16);  // 33, then 16
-  EXPECT_EQ(DoubleResult("IntDivide", {Int(9), Int(2)}), 4);  // integers are taken as numbers too
+  EXPECT_EQ(DoubleResult("IntDivide", {Int(9), Int(2)}), 4);                      // integers are taken as numbers too
 }
 
 TEST(CommandsNumbers, RemainderKeepsTheSignOfTheDividend) {
@@ -39,8 +39,7 @@ TEST(CommandsNumbers, RemainderKeepsTheSignOfTheDividend) {
 TEST(CommandsNumbers, DivisionByZeroIsFatalWithItsOwnMessage) {
   std::string divide = test::FatalTextOf([] { rt::CallCommand("IntDivide", {Double(1), Double(0)}); });
   EXPECT_NE(divide.find(test::Gbk("不能整除于零")), std::string::npos);
-  std::string remainder =
-      test::FatalTextOf([] { rt::CallCommand("Remainder", {Double(1), Double(2), Double(0)}); });
+  std::string remainder = test::FatalTextOf([] { rt::CallCommand("Remainder", {Double(1), Double(2), Double(0)}); });
   EXPECT_NE(remainder.find(test::Gbk("不能求余数于零")), std::string::npos);
 }
 
@@ -62,9 +61,7 @@ TEST(CommandsNumbers, RoundNumberWithExtremePlacesGivesANumber) {
   EXPECT_FALSE(std::isnan(DoubleResult("RoundNumber", {Double(7), Int(-308)})));
 }
 
-TEST(CommandsNumbers, AbsValue) {
-  EXPECT_EQ(DoubleResult("AbsValue", {Double(-2.5)}), 2.5);
-}
+TEST(CommandsNumbers, AbsValue) { EXPECT_EQ(DoubleResult("AbsValue", {Double(-2.5)}), 2.5); }
 
 TEST(CommandsNumbers, BitsAndShifts) {
   EXPECT_EQ(IntResult("BitAnd", {Int(0xFF), Int(0x3C), Int(0x0F)}), 0x0C);

@@ -99,8 +99,8 @@ TEST(CommonDialogProps, WrittenValuesAreNormalised) {
 
 TEST(CommonDialogProps, FileDialogParameters) {
   CommonDlgProps p;
-  EXPECT_EQ(rt::FileDialogFlags(p), rt::ofn::kHideReadOnly | rt::ofn::kFileMustExist | rt::ofn::kOverwritePrompt |
-                                        rt::ofn::kPathMustExist);
+  EXPECT_EQ(rt::FileDialogFlags(p),
+            rt::ofn::kHideReadOnly | rt::ofn::kFileMustExist | rt::ofn::kOverwritePrompt | rt::ofn::kPathMustExist);
   p.keepDirectory = p.createPrompt = true;
   p.fileMustExist = p.overwritePrompt = p.pathMustExist = false;
   EXPECT_EQ(rt::FileDialogFlags(p), rt::ofn::kHideReadOnly | rt::ofn::kNoChangeDir | rt::ofn::kCreatePrompt);
@@ -125,7 +125,8 @@ TEST(CommonDialogProps, HelpFileDefaultsToTheExecutablesName) {
 }
 
 TEST(CommonDialogProps, OpenCommonDialogWantsACommonDlgUnit) {
-  EXPECT_FALSE(rt::IntOf(rt::CallCommand("OpenCommonDialog", {test::Unit(0x52010001, 0x1601228F, rt::kUnitTypeTimer)})));
+  EXPECT_FALSE(
+      rt::IntOf(rt::CallCommand("OpenCommonDialog", {test::Unit(0x52010001, 0x1601228F, rt::kUnitTypeTimer)})));
   EXPECT_FALSE(rt::IntOf(rt::CallCommand("OpenCommonDialog", {test::LeftOut()})));
 }
 

@@ -54,8 +54,7 @@ class FakeAudio {
   std::vector<std::string> violations() const;
 
   // Polls `done` until it holds or `timeout` passes.
-  bool WaitUntil(const std::function<bool()>& done,
-                 std::chrono::milliseconds timeout = std::chrono::seconds(20)) const;
+  bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = std::chrono::seconds(20)) const;
 
  private:
   friend class FakeWaveDevice;
@@ -72,7 +71,6 @@ class FakeAudio {
   size_t alive_ = 0;
   WaveDeviceFactory previous_;
 };
-
 
 class FakeWaveDevice final : public WaveDevice {
  public:
@@ -131,8 +129,12 @@ class FakeWaveDevice final : public WaveDevice {
     headers_[header].state = HeaderState::Free;
   }
 
-  void Pause() override { audio_.Record(session_, [](DeviceSession& s) { ++s.pauses; }); }
-  void Restart() override { audio_.Record(session_, [](DeviceSession& s) { ++s.restarts; }); }
+  void Pause() override {
+    audio_.Record(session_, [](DeviceSession& s) { ++s.pauses; });
+  }
+  void Restart() override {
+    audio_.Record(session_, [](DeviceSession& s) { ++s.restarts; });
+  }
 
   void Reset() override {
     audio_.Record(session_, [](DeviceSession& s) { ++s.resets; });

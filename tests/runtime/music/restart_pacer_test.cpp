@@ -15,15 +15,12 @@ TEST(RestartPacer, FillsShortCyclesAndGivesUpOnSilentFiles) {
   };
   // One pacer through a run of cycles, in order.
   const Cycle cycles[] = {
-      {5000, true, Action::Next, 0},  // a played file goes on at once
-      {1000, true, Action::Next, 0},
-      {300, true, Action::Next, 700},  // a short one waits out its second
-      {0, false, Action::Retry, 1000},
-      {1500, false, Action::Retry, 2000},
-      {0, false, Action::Retry, 4000},
-      {0, false, Action::GiveUp, 1000},  // the fourth silent end in a row
-      {0, false, Action::Retry, 1000},   // the next file counts afresh
-      {200, true, Action::Next, 800},    // sound clears the count
+      {5000, true, Action::Next, 0},                                    // a played file goes on at once
+      {1000, true, Action::Next, 0},   {300, true, Action::Next, 700},  // a short one waits out its second
+      {0, false, Action::Retry, 1000}, {1500, false, Action::Retry, 2000},
+      {0, false, Action::Retry, 4000}, {0, false, Action::GiveUp, 1000},  // the fourth silent end in a row
+      {0, false, Action::Retry, 1000},                                    // the next file counts afresh
+      {200, true, Action::Next, 800},                                     // sound clears the count
       {0, false, Action::Retry, 1000},
   };
   RestartPacer pacer;

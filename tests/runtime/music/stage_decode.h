@@ -22,9 +22,9 @@ struct StageOutput {
   PcmFormat format{};
   std::vector<uint8_t> pcm;
   size_t blocks = 0;
-  size_t oddBlocks = 0;    // PCM blocks of another size than the format's frame
-  bool ended = false;      // the end marker came
-  bool failed = false;     // the decoder posted a failure
+  size_t oddBlocks = 0;  // PCM blocks of another size than the format's frame
+  bool ended = false;    // the end marker came
+  bool failed = false;   // the decoder posted a failure
   bool timedOut = false;
 };
 

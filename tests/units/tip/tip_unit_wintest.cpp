@@ -59,8 +59,8 @@ class BalloonTip : public ::testing::Test {
     parent_ = tray::test::MakeTopLevelWindow();
     // A white backdrop, so that the shadow has something to darken.
     backdrop_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, tray::test::PlainClass("LizhiTipBackdrop"), "",
-                                WS_POPUP | WS_VISIBLE, 300, 250, 400, 300, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+                                WS_POPUP | WS_VISIBLE, 300, 250, 400, 300, nullptr, nullptr, GetModuleHandleA(nullptr),
+                                nullptr);
     UpdateWindow(backdrop_);
     RECT r{300, 250, 700, 550};
     ASSERT_TRUE(tray::test::WaitForScreenColour(r, RGB(255, 255, 255)));

@@ -67,10 +67,7 @@ TEST(TrayIconEvents, ButtonReleasesFireAndPressesDoNot) {
       {0x0204, -1},  // WM_RBUTTONDOWN
       {0x0206, -1},  // WM_RBUTTONDBLCLK
       {0x0207, -1},  // WM_MBUTTONDOWN
-      {0x0202, kEventClick},
-      {0x0203, kEventDoubleClick},
-      {0x0205, kEventRightClick},
-      {0x0200, kEventMouseMove},
+      {0x0202, kEventClick}, {0x0203, kEventDoubleClick}, {0x0205, kEventRightClick}, {0x0200, kEventMouseMove},
   };
   for (const Case& c : cases) {
     auto mapping = EventForMouseMessage(c.message);

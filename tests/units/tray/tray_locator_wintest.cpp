@@ -153,7 +153,8 @@ TEST_F(TrayIconLocate, FindsItsIconOnTheRealTaskbar) {
   RECT bar{};
   if (taskbar) GetWindowRect(taskbar, &bar);
   // The project's Wine prefix gives every desktop a taskbar: its absence is a fault.
-  ASSERT_TRUE(taskbar && IsWindowVisible(taskbar) && bar.bottom - bar.top >= 16) << "no visible taskbar on this desktop";
+  ASSERT_TRUE(taskbar && IsWindowVisible(taskbar) && bar.bottom - bar.top >= 16)
+      << "no visible taskbar on this desktop";
   void* unit = CreateUnit(true);
   ASSERT_NE(unit, nullptr);
   test::PumpFor(100);

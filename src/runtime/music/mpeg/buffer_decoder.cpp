@@ -41,8 +41,8 @@ long FindNextFrame(const uint8_t* data, size_t size, size_t from, int sampleRate
   return -1;
 }
 
-BufferDecodeResult DecodeBuffer(const uint8_t* data, size_t size, Decoder& decoder, uint8_t* pcmScratch,
-                                PcmSink sink, void* context, const BufferDecodeOptions& decodeOptions) {
+BufferDecodeResult DecodeBuffer(const uint8_t* data, size_t size, Decoder& decoder, uint8_t* pcmScratch, PcmSink sink,
+                                void* context, const BufferDecodeOptions& decodeOptions) {
   BufferDecodeResult result;
   if (data == nullptr || pcmScratch == nullptr) return result;
   size_t begin = Id3v2SkipBytes(data, size);

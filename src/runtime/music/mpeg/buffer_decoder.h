@@ -16,9 +16,9 @@ struct BufferDecodeResult {
   bool found = false;  // a stream was found and the decoder initialised
   int sampleRate = 0;
   int channels = 0;
-  size_t frames = 0;     // frames decoded
-  size_t pcmBytes = 0;   // PCM bytes handed to the sink
-  size_t resyncs = 0;    // times the decoding lost and found the stream again
+  size_t frames = 0;    // frames decoded
+  size_t pcmBytes = 0;  // PCM bytes handed to the sink
+  size_t resyncs = 0;   // times the decoding lost and found the stream again
 };
 
 struct BufferDecodeOptions {
@@ -30,8 +30,8 @@ using PcmSink = void (*)(void* context, const uint8_t* pcm, size_t bytes);
 
 // `decoder` and `pcmScratch` (Decoder::kMaxPcmBytesPerFrame bytes) are the
 // caller's, so this allocates nothing. `sink` may be null.
-BufferDecodeResult DecodeBuffer(const uint8_t* data, size_t size, Decoder& decoder, uint8_t* pcmScratch,
-                                PcmSink sink, void* context, const BufferDecodeOptions& options = {});
+BufferDecodeResult DecodeBuffer(const uint8_t* data, size_t size, Decoder& decoder, uint8_t* pcmScratch, PcmSink sink,
+                                void* context, const BufferDecodeOptions& options = {});
 
 // Offset of the next frame at or after `from` whose header is valid, has the
 // given sample rate (0: any) and is followed by another such header, by a tag

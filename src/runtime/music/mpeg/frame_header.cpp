@@ -40,7 +40,7 @@ bool ParseFrameHeader(const uint8_t* bytes, size_t size, FrameHeader& out) {
   h.layer = 4 - layerBits;
   h.crcProtected = (bytes[1] & 1) == 0;
   h.bitrateKbps = h.version == MpegVersion::Mpeg1 ? kBitratesMpeg1[h.layer - 1][bitrateIndex]
-                                                   : kBitratesMpeg2[h.layer - 1][bitrateIndex];
+                                                  : kBitratesMpeg2[h.layer - 1][bitrateIndex];
   const int shift = h.version == MpegVersion::Mpeg1 ? 0 : h.version == MpegVersion::Mpeg2 ? 1 : 2;
   h.sampleRate = kSampleRatesMpeg1[rateIndex] >> shift;
   h.padding = ((bytes[2] >> 1) & 1) != 0;

@@ -16,8 +16,8 @@ constexpr std::array<float, 64> MakeScaleFactors() {
 }
 
 // Class lists (quantisation class for allocation values 1, 2, ...).
-constexpr uint8_t kLowBands[] = {0, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};      // B.2a/b sb 0-2
-constexpr uint8_t kMiddleBands[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 16};     // B.2a/b sb 3-10
+constexpr uint8_t kLowBands[] = {0, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};     // B.2a/b sb 0-2
+constexpr uint8_t kMiddleBands[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 16};    // B.2a/b sb 3-10
 constexpr uint8_t kUpperBands[] = {0, 1, 2, 3, 4, 5, 16};                                 // B.2a/b sb 11-22
 constexpr uint8_t kTopBands[] = {0, 1, 16};                                               // B.2a/b sb 23-
 constexpr uint8_t kLowRateBands[] = {0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15};  // B.2c/d; 3 bits: first 7
@@ -28,8 +28,8 @@ constexpr uint8_t kLsfLowBands[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13
 constinit const std::array<float, 64> kLayer12ScaleFactors = MakeScaleFactors();
 
 const QuantClass kQuantClasses[17] = {
-    {3, 1, 5},     {5, 1, 7},     {7, 0, 3},     {9, 1, 10},    {15, 0, 4},     {31, 0, 5},
-    {63, 0, 6},    {127, 0, 7},   {255, 0, 8},   {511, 0, 9},   {1023, 0, 10},  {2047, 0, 11},
+    {3, 1, 5},     {5, 1, 7},     {7, 0, 3},      {9, 1, 10},     {15, 0, 4},     {31, 0, 5},
+    {63, 0, 6},    {127, 0, 7},   {255, 0, 8},    {511, 0, 9},    {1023, 0, 10},  {2047, 0, 11},
     {4095, 0, 12}, {8191, 0, 13}, {16383, 0, 14}, {32767, 0, 15}, {65535, 0, 16},
 };
 

@@ -12,9 +12,9 @@ extern const std::array<float, 64> kLayer12ScaleFactors;
 
 // Table B.4: the classes of quantisation of layer II.
 struct QuantClass {
-  uint16_t levels;   // 3 .. 65535
-  uint8_t grouped;   // three samples coded in one code word
-  uint8_t bits;      // bits of one sample, or of the group's code word
+  uint16_t levels;  // 3 .. 65535
+  uint8_t grouped;  // three samples coded in one code word
+  uint8_t bits;     // bits of one sample, or of the group's code word
 };
 extern const QuantClass kQuantClasses[17];
 

@@ -132,8 +132,8 @@ int DecodeLayer3(Layer3State& state, Layer3Scratch& scratch, const FrameHeader& 
       nonZero[ch] = lines;
     }
     if (valid && channels == 2) {
-      ProcessStereo(h, layouts[1], scaleFactors[1], side.info[gr][1].scalefacCompress & 1, scratch.xr[0],
-                    scratch.xr[1], nonZero);
+      ProcessStereo(h, layouts[1], scaleFactors[1], side.info[gr][1].scalefacCompress & 1, scratch.xr[0], scratch.xr[1],
+                    nonZero);
     }
     for (int ch = 0; ch < channels; ++ch) {
       float* xr = scratch.xr[ch];

@@ -11,8 +11,8 @@ namespace lizhi::mpeg {
 inline constexpr int kMaxBands = 39;  // 13 short bands x 3 windows
 
 struct BandLayout {
-  int count = 0;      // bands
-  int longCount = 0;  // leading long bands (22 long, 0 short, 8 or 6 mixed)
+  int count = 0;                      // bands
+  int longCount = 0;                  // leading long bands (22 long, 0 short, 8 or 6 mixed)
   int16_t start[kMaxBands + 1] = {};  // first line of each band in the spectrum as coded; start[count] = 576
   int8_t window[kMaxBands] = {};      // -1 long band, else the short window 0..2
   int8_t sfb[kMaxBands] = {};         // scale-factor band number within its kind

@@ -37,8 +37,8 @@ void ReadScaleFactorsMpeg1(BitReader& reader, const GranuleChannelInfo& g, const
   for (int b = 0; b < layout.count; ++b) sf.illegalPosition[b] = 7;
 }
 
-void ReadScaleFactorsLsf(BitReader& reader, const GranuleChannelInfo& g, bool intensityRight,
-                         const BandLayout& layout, ScaleFactors& sf) {
+void ReadScaleFactorsLsf(BitReader& reader, const GranuleChannelInfo& g, bool intensityRight, const BandLayout& layout,
+                         ScaleFactors& sf) {
   int slen[4] = {};
   int row = 0;
   bool preflag = false;

@@ -23,7 +23,7 @@ void ReadScaleFactorsMpeg1(BitReader& reader, const GranuleChannelInfo& g, const
 
 // MPEG-2 and 2.5. intensityRight: this is the right channel of a frame with
 // intensity stereo on, which changes the meaning of scalefac_compress.
-void ReadScaleFactorsLsf(BitReader& reader, const GranuleChannelInfo& g, bool intensityRight,
-                         const BandLayout& layout, ScaleFactors& sf);
+void ReadScaleFactorsLsf(BitReader& reader, const GranuleChannelInfo& g, bool intensityRight, const BandLayout& layout,
+                         ScaleFactors& sf);
 
 }  // namespace lizhi::mpeg

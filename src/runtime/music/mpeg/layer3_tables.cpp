@@ -10,7 +10,7 @@ int Layer3RateIndex(const FrameHeader& h) {
   int base = 0;
   if (h.version == MpegVersion::Mpeg2) base = 3;
   if (h.version == MpegVersion::Mpeg25) base = 6;
-  const int full = h.version == MpegVersion::Mpeg1 ? h.sampleRate
+  const int full = h.version == MpegVersion::Mpeg1   ? h.sampleRate
                    : h.version == MpegVersion::Mpeg2 ? h.sampleRate * 2
                                                      : h.sampleRate * 4;
   const int within = full == 44100 ? 0 : full == 48000 ? 1 : 2;
@@ -50,12 +50,9 @@ const uint8_t kSlen[2][16] = {
 };
 
 const uint8_t kLsfPartitions[6][3][4] = {
-    {{6, 5, 5, 5}, {9, 9, 9, 9}, {6, 9, 9, 9}},
-    {{6, 5, 7, 3}, {9, 9, 12, 6}, {6, 9, 12, 6}},
-    {{11, 10, 0, 0}, {18, 18, 0, 0}, {15, 18, 0, 0}},
-    {{7, 7, 7, 0}, {12, 12, 12, 0}, {6, 15, 12, 0}},
-    {{6, 6, 6, 3}, {12, 9, 9, 6}, {6, 12, 9, 6}},
-    {{8, 8, 5, 0}, {15, 12, 9, 0}, {6, 18, 9, 0}},
+    {{6, 5, 5, 5}, {9, 9, 9, 9}, {6, 9, 9, 9}},       {{6, 5, 7, 3}, {9, 9, 12, 6}, {6, 9, 12, 6}},
+    {{11, 10, 0, 0}, {18, 18, 0, 0}, {15, 18, 0, 0}}, {{7, 7, 7, 0}, {12, 12, 12, 0}, {6, 15, 12, 0}},
+    {{6, 6, 6, 3}, {12, 9, 9, 6}, {6, 12, 9, 6}},     {{8, 8, 5, 0}, {15, 12, 9, 0}, {6, 18, 9, 0}},
 };
 
 namespace {

@@ -11,8 +11,7 @@ uint32_t ReadBigEndian32(const uint8_t* p) {
 }
 
 bool Agrees(const FrameHeader& a, const FrameHeader& b, const StreamSearchOptions& options) {
-  const bool channels =
-      options.matchChannelCountOnly ? a.channels() == b.channels() : a.channelMode == b.channelMode;
+  const bool channels = options.matchChannelCountOnly ? a.channels() == b.channels() : a.channelMode == b.channelMode;
   return a.version == b.version && a.layer == b.layer && a.sampleRate == b.sampleRate && channels;
 }
 

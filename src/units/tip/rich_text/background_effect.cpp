@@ -21,8 +21,7 @@ Colour BandColour(Colour from, Colour to, int i) {
   return out;
 }
 
-void AddRamp(std::vector<Band>& out, const Rect& rect, bool horizontal, int start, int length, Colour from,
-             Colour to) {
+void AddRamp(std::vector<Band>& out, const Rect& rect, bool horizontal, int start, int length, Colour from, Colour to) {
   for (int i = 0; i < kGradientBands; ++i) {
     int a = start + static_cast<int>(static_cast<long long>(length) * i / kGradientBands);
     int b = start + static_cast<int>(static_cast<long long>(length) * (i + 1) / kGradientBands);

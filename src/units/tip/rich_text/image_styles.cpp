@@ -9,15 +9,19 @@ uint32_t Luma(uint32_t p) { return ((p >> 16 & 0xFF) * 77 + (p >> 8 & 0xFF) * 15
 
 uint32_t Restyle(uint32_t p, char letter) {
   switch (letter) {
-    case 'g': return Grey(Luma(p));
-    case 'd': return Grey(96 + Luma(p) * 5 / 8);
+    case 'g':
+      return Grey(Luma(p));
+    case 'd':
+      return Grey(96 + Luma(p) * 5 / 8);
     case 'l': {
       uint32_t out = 0;
       for (int shift = 0; shift <= 16; shift += 8) out |= (((p >> shift & 0xFF) + 255) / 2) << shift;
       return out;
     }
-    case 's': return Grey(0x40);
-    default: return p;
+    case 's':
+      return Grey(0x40);
+    default:
+      return p;
   }
 }
 

@@ -46,7 +46,7 @@ class LayoutBuilder {
     bool inRow = false;
     bool inCell = false;
     int cellFlow = -1;
-    size_t line = 0;   // where the table's piece sits in the parent flow
+    size_t line = 0;  // where the table's piece sits in the parent flow
     size_t piece = 0;
   };
   Flow& flow() { return flows_[currentFlow_]; }

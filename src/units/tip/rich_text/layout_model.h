@@ -39,9 +39,7 @@ struct Line {
   int rule = -1;        // index of a horizontal rule filling this line
   HAlign align = HAlign::Left;
   bool aligned = false;  // align was taken from the line's first piece
-  int Height() const {
-    return rule >= 0 || endPiece > firstPiece ? ascent + descent : emptyHeight;
-  }
+  int Height() const { return rule >= 0 || endPiece > firstPiece ? ascent + descent : emptyHeight; }
   bool HasContent() const { return rule >= 0 || endPiece > firstPiece; }
 };
 

@@ -11,10 +11,14 @@ namespace {
 int VerticalOffset(const Piece& piece, const Line& line) {
   int lineHeight = line.ascent + line.descent;
   switch (piece.valign) {
-    case VAlign::Top: return 0;
-    case VAlign::Middle: return (lineHeight - piece.ascent - piece.descent) / 2;
-    case VAlign::Bottom: return lineHeight - piece.ascent;
-    case VAlign::Baseline: break;
+    case VAlign::Top:
+      return 0;
+    case VAlign::Middle:
+      return (lineHeight - piece.ascent - piece.descent) / 2;
+    case VAlign::Bottom:
+      return lineHeight - piece.ascent;
+    case VAlign::Baseline:
+      break;
   }
   return line.ascent - piece.ascent;
 }
@@ -64,8 +68,7 @@ void LayoutBuilder::PlaceFlow(int flowIndex, const Rect& box, const Rect& clip, 
     int top = static_cast<int>(y);
     if (line.rule >= 0) {
       const RuleLine& rule = rules_[line.rule];
-      int width = rule.percent ? static_cast<int>(static_cast<long long>(box.Width()) * rule.width / 100)
-                               : rule.width;
+      int width = rule.percent ? static_cast<int>(static_cast<long long>(box.Width()) * rule.width / 100) : rule.width;
       width = std::clamp(width, 0, std::max(0, box.Width()));
       int left = box.left + (box.Width() - width) / 2;
       int ruleTop = top + (height - rule.size) / 2;
@@ -126,7 +129,8 @@ void LayoutBuilder::PlaceTable(int tableIndex, int x, int y, int width, const Re
   }
   Rect outer = Rect{x, y, x + width, rowY.back() + border}.Intersect(clip);
   if (!outer.Empty()) {
-    if (tb.effect >= 0) out.ops.push_back(BackgroundOp{outer, tb.effect, tb.begin, tb.middle, tb.end, kCellGranularity});
+    if (tb.effect >= 0)
+      out.ops.push_back(BackgroundOp{outer, tb.effect, tb.begin, tb.middle, tb.end, kCellGranularity});
     if (border > 0) out.ops.push_back(BorderOp{outer, tb.borderStyle, border, tb.light, tb.dark});
   }
   const size_t cellCount = table.cells.size();

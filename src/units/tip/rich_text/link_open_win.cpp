@@ -13,8 +13,7 @@ namespace {
 std::string DefaultValue(const std::string& key) {
   char value[1024];
   DWORD size = sizeof value;
-  if (RegGetValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value,
-                   &size) != ERROR_SUCCESS) {
+  if (RegGetValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS) {
     return {};
   }
   return value;

@@ -23,18 +23,18 @@ namespace lizhi::tip {
 
 class RichTextDrawer {
  public:
-  RichTextDrawer();                       // builds the colour table (system colours read here)
-  void SetStyleSheet(const char* text);   // null or empty clears the table
+  RichTextDrawer();                      // builds the colour table (system colours read here)
+  void SetStyleSheet(const char* text);  // null or empty clears the table
   void SetImageList(HIMAGELIST list, int imageWidth, int imageHeight);
-  SIZE Measure(HDC dc, const char* text); // width + 1, height + 1 of the laid-out text
+  SIZE Measure(HDC dc, const char* text);                 // width + 1, height + 1 of the laid-out text
   void Draw(HDC dc, const char* text, const RECT& rect);  // records the link areas
-  int LinkAt(POINT pt) const;             // link index, or -1 for none
-  void Click(POINT pt);                   // activates the link at pt
-  bool Hover(POINT pt);                   // true over a link; tells the hover target; hand cursor
+  int LinkAt(POINT pt) const;                             // link index, or -1 for none
+  void Click(POINT pt);                                   // activates the link at pt
+  bool Hover(POINT pt);                                   // true over a link; tells the hover target; hand cursor
   void SetHoverTarget(HWND window, UINT message);
   void SetLinkTarget(HWND window, UINT message);
-  static void DrawBackgroundEffect(HDC dc, const RECT& rect, int effect, COLORREF begin,
-                                  COLORREF middle, COLORREF end, int granularity);
+  static void DrawBackgroundEffect(HDC dc, const RECT& rect, int effect, COLORREF begin, COLORREF middle, COLORREF end,
+                                   int granularity);
 
  private:
   HCURSOR HandCursor();

@@ -111,8 +111,8 @@ void TextDecoration(const Declaration& d) {
 
 void VerticalAlign(const Declaration& d) {
   static constexpr std::pair<const char*, VAlign> kWords[] = {
-      {"", VAlign::Baseline},    {"baseline", VAlign::Baseline}, {"middle", VAlign::Middle},
-      {"vcenter", VAlign::Middle}, {"top", VAlign::Top},         {"bottom", VAlign::Bottom}};
+      {"", VAlign::Baseline},      {"baseline", VAlign::Baseline}, {"middle", VAlign::Middle},
+      {"vcenter", VAlign::Middle}, {"top", VAlign::Top},           {"bottom", VAlign::Bottom}};
   Keyword(d.first, kWords, d.style.valign);
 }
 
@@ -131,8 +131,8 @@ void BorderWidth(const Declaration& d) {
 }
 
 void BorderStyle(const Declaration& d) {
-  static constexpr std::pair<const char*, int> kWords[] = {
-      {"", 0}, {"none", 0}, {"solid", 1}, {"dashed", 2}, {"dotted", 3}, {"double", 6}};
+  static constexpr std::pair<const char*, int> kWords[] = {{"", 0},       {"none", 0},   {"solid", 1},
+                                                           {"dashed", 2}, {"dotted", 3}, {"double", 6}};
   Keyword(d.first, kWords, d.style.borderStyle);
 }
 

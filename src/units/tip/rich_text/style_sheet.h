@@ -25,7 +25,6 @@ class StyleTable {
 
 // Applies declarations ("name: value; …") onto a style: only the named
 // properties change; unknown properties and keywords change nothing.
-void ApplyDeclarations(std::string_view declarations, TextStyle& style, const ColourTable& colours,
-                       Measurer* measurer);
+void ApplyDeclarations(std::string_view declarations, TextStyle& style, const ColourTable& colours, Measurer* measurer);
 
 }  // namespace lizhi::tip

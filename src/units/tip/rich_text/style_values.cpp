@@ -35,9 +35,8 @@ constexpr Unit kInchUnits[] = {
 };
 
 constexpr const char* kEffectNames[] = {
-    "transparent", "solid",  "hgradient", "vgradient", "hcgradient", "vcgradient",
-    "3hgradient",  "3vgradient", "noise", "diagshade", "hshade", "vshade",
-    "hbump",       "vbump",  "softbump", "hardbump", "metal",
+    "transparent", "solid",  "hgradient", "vgradient", "hcgradient", "vcgradient", "3hgradient", "3vgradient", "noise",
+    "diagshade",   "hshade", "vshade",    "hbump",     "vbump",      "softbump",   "hardbump",   "metal",
 };
 
 }  // namespace

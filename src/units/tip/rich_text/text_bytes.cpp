@@ -29,9 +29,7 @@ std::string AsciiUpper(std::string_view text) {
 
 std::string Capitalize(std::string_view text) {
   std::string lower = AsciiLower(text);
-  return MapSingleBytes(lower, [&lower](char c, size_t i) {
-    return i == 0 || lower[i - 1] == ' ' ? Upper(c) : c;
-  });
+  return MapSingleBytes(lower, [&lower](char c, size_t i) { return i == 0 || lower[i - 1] == ' ' ? Upper(c) : c; });
 }
 
 std::string_view Trim(std::string_view text) {

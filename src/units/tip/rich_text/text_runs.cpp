@@ -10,9 +10,9 @@ struct Entity {
   std::string_view text;
 };
 constexpr Entity kEntities[] = {
-    {"&lt;", "<"},       {"&gt;", ">"},         {"&amp;", "&"},        {"&quot;", "\""},
-    {"&reg;", "\xAE"},   {"&copy;", "\xA9"},    {"&trade;", "\x99"},   {"&ensp;", " "},
-    {"&emsp;", "\xA1\xA1"},  // the full-width space of the code page
+    {"&lt;", "<"},      {"&gt;", ">"},       {"&amp;", "&"},  {"&quot;", "\""},       {"&reg;", "\xAE"},
+    {"&copy;", "\xA9"}, {"&trade;", "\x99"}, {"&ensp;", " "}, {"&emsp;", "\xA1\xA1"},  // the full-width space of the
+                                                                                       // code page
     {"&nbsp;", " "},
 };
 
@@ -36,10 +36,14 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
 
 std::string ApplyTransform(std::string_view run, Transform transform) {
   switch (transform) {
-    case Transform::Uppercase: return AsciiUpper(run);
-    case Transform::Lowercase: return AsciiLower(run);
-    case Transform::Capitalize: return Capitalize(run);
-    case Transform::None: break;
+    case Transform::Uppercase:
+      return AsciiUpper(run);
+    case Transform::Lowercase:
+      return AsciiLower(run);
+    case Transform::Capitalize:
+      return Capitalize(run);
+    case Transform::None:
+      break;
   }
   return std::string(run);
 }

@@ -32,8 +32,8 @@ struct FontKey {
 
   void SetFace(std::string_view name);
   friend bool operator==(const FontKey& a, const FontKey& b) {
-    return a.height == b.height && a.weight == b.weight && a.italic == b.italic &&
-           a.underline == b.underline && a.strikeout == b.strikeout && std::strcmp(a.face, b.face) == 0;
+    return a.height == b.height && a.weight == b.weight && a.italic == b.italic && a.underline == b.underline &&
+           a.strikeout == b.strikeout && std::strcmp(a.face, b.face) == 0;
   }
 };
 

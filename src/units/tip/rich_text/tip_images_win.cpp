@@ -147,8 +147,7 @@ std::optional<TipImage> LoadTipImage(const ImageSpec& spec, const ImageListRef& 
   return image;
 }
 
-void DrawTipImage(HDC dc, const TipImage& image, const ImageSpec& spec, const RECT& rect, const RECT& clip,
-                  bool hot) {
+void DrawTipImage(HDC dc, const TipImage& image, const ImageSpec& spec, const RECT& rect, const RECT& clip, bool hot) {
   const std::string& letters = hot && !spec.hotStyle.empty() ? spec.hotStyle : spec.style;
   int w = rect.right - rect.left;
   int h = rect.bottom - rect.top;

@@ -36,7 +36,6 @@ std::optional<TipImage> LoadTipImage(const ImageSpec& spec, const ImageListRef& 
 
 // Draws the image into rect (clipped to clip) with its mask colour
 // transparent and its style letters applied.
-void DrawTipImage(HDC dc, const TipImage& image, const ImageSpec& spec, const RECT& rect, const RECT& clip,
-                  bool hot);
+void DrawTipImage(HDC dc, const TipImage& image, const ImageSpec& spec, const RECT& rect, const RECT& clip, bool hot);
 
 }  // namespace lizhi::tip

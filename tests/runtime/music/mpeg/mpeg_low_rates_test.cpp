@@ -40,7 +40,8 @@ Comparison CompareWithOffset(const std::vector<int16_t>& ours, const std::vector
 }
 
 TEST(MpegLowRates, Mpeg25StreamsMatchMpg123) {
-  for (const char* tool : {"sox", "lame", "mpg123"}) ASSERT_TRUE(HaveTool(tool)) << tool << " is missing: run scripts/setup";
+  for (const char* tool : {"sox", "lame", "mpg123"})
+    ASSERT_TRUE(HaveTool(tool)) << tool << " is missing: run scripts/setup";
   const std::filesystem::path dir =
       std::filesystem::temp_directory_path() / ("lizhi-mpeg25-" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);

@@ -28,7 +28,8 @@ long BestLag(const std::vector<int16_t>& ours, const std::vector<int16_t>& ref, 
     if (from + probe > static_cast<long>(ref.size())) break;
     double error = 0;
     for (long i = 0; i < probe && error < bestError; ++i) {
-      const double d = static_cast<double>(ours[static_cast<size_t>(from + shift + i)]) - ref[static_cast<size_t>(from + i)];
+      const double d =
+          static_cast<double>(ours[static_cast<size_t>(from + shift + i)]) - ref[static_cast<size_t>(from + i)];
       error += d * d;
     }
     if (error < bestError) {

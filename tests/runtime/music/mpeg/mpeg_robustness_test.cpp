@@ -40,9 +40,7 @@ void DecodeEveryWay(const std::vector<uint8_t>& file) {
   FindStream(file.data(), file.size(), options);
 }
 
-std::vector<std::string> RobustnessFiles() {
-  return FilesIn(VectorsDir() + "/robustness", {".bit", ".mp3"});
-}
+std::vector<std::string> RobustnessFiles() { return FilesIn(VectorsDir() + "/robustness", {".bit", ".mp3"}); }
 
 TEST(MpegRobustness, SharedDamagedStreamsDecodeSafely) {
   const std::vector<std::string> files = RobustnessFiles();
@@ -126,7 +124,8 @@ TEST(MpegRobustness, BitFlippedStreamsDecodeSafely) {
     const std::vector<uint8_t> original = ReadBytes(VectorsDir() + "/iso/" + name);
     ASSERT_FALSE(original.empty()) << name;
     for (int variant = 0; variant < 4; ++variant) {
-      std::vector<uint8_t> file(original.begin(), original.begin() + static_cast<long>(std::min<size_t>(original.size(), 30000)));
+      std::vector<uint8_t> file(original.begin(),
+                                original.begin() + static_cast<long>(std::min<size_t>(original.size(), 30000)));
       const int flips = 1 << (2 * variant + 2);
       for (int k = 0; k < flips; ++k) {
         file[std::uniform_int_distribution<size_t>(0, file.size() - 1)(rng)] ^= static_cast<uint8_t>(1 << (rng() % 8));

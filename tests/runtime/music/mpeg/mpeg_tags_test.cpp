@@ -8,8 +8,15 @@ namespace lizhi::mpeg {
 namespace {
 
 std::vector<uint8_t> Id3Header(uint8_t major, uint8_t flags, uint32_t size) {
-  return {'I', 'D', '3', major, 0, flags, static_cast<uint8_t>((size >> 21) & 0x7F),
-          static_cast<uint8_t>((size >> 14) & 0x7F), static_cast<uint8_t>((size >> 7) & 0x7F),
+  return {'I',
+          'D',
+          '3',
+          major,
+          0,
+          flags,
+          static_cast<uint8_t>((size >> 21) & 0x7F),
+          static_cast<uint8_t>((size >> 14) & 0x7F),
+          static_cast<uint8_t>((size >> 7) & 0x7F),
           static_cast<uint8_t>(size & 0x7F)};
 }
 

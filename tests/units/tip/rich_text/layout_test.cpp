@@ -152,11 +152,32 @@ TEST(RichTextLayout, TablesSizeColumnsAndSpans) {
 // rectangle it is drawn in.
 TEST(RichTextLayout, TablesStayInsideTheRectangle) {
   static const char* const kPieces[] = {
-      "<table>", "<table border=2 cellpadding=5 cellspacing=4>", "<table bgcolor=blue bgeffect=hgradient>",
-      "<tr>", "<tr height=50>", "<td>", "<td colspan=3>", "<td rowspan=2 width=500>", "<td width=80%>",
-      "<td height=400 valign=bottom align=right>", "</td>", "</tr>", "</table>", "text", "a much longer text run",
-      "\n", "<br 3>", "<t 4>", "<hr width=150%>", "<hr width=900 size=6>", "<bmp idres=1 width=700>",
-      "<a href=http://x>", "</a>", "<center>", "<font size=7>", "<td colspan=64 rowspan=64>",
+      "<table>",
+      "<table border=2 cellpadding=5 cellspacing=4>",
+      "<table bgcolor=blue bgeffect=hgradient>",
+      "<tr>",
+      "<tr height=50>",
+      "<td>",
+      "<td colspan=3>",
+      "<td rowspan=2 width=500>",
+      "<td width=80%>",
+      "<td height=400 valign=bottom align=right>",
+      "</td>",
+      "</tr>",
+      "</table>",
+      "text",
+      "a much longer text run",
+      "\n",
+      "<br 3>",
+      "<t 4>",
+      "<hr width=150%>",
+      "<hr width=900 size=6>",
+      "<bmp idres=1 width=700>",
+      "<a href=http://x>",
+      "</a>",
+      "<center>",
+      "<font size=7>",
+      "<td colspan=64 rowspan=64>",
   };
   std::mt19937 random(7);
   const Rect rect{10, 20, 210, 120};

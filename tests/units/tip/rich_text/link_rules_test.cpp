@@ -10,11 +10,21 @@ TEST(RichTextLinks, OnlyWebAndMailAddressesOpen) {
     const char* target;
     bool opens;
   } cases[] = {
-      {"http://example.com/", true},  {"HTTPS://Example.com/A", true},  {"MailTo:me@example.com", true},
-      {"http:", false},               {"ftp://example.com", false},     {"file:///c:/windows/calc.exe", false},
-      {"c:\\windows\\calc.exe", false}, {"\\\\server\\share\\x.exe", false}, {"shell:startup", false},
-      {"javascript:alert(1)", false}, {" http://example.com", false},   {"http://a\"b", false},
-      {"http://a\tb", false},         {"http://a\x7f", false},          {"", false},
+      {"http://example.com/", true},
+      {"HTTPS://Example.com/A", true},
+      {"MailTo:me@example.com", true},
+      {"http:", false},
+      {"ftp://example.com", false},
+      {"file:///c:/windows/calc.exe", false},
+      {"c:\\windows\\calc.exe", false},
+      {"\\\\server\\share\\x.exe", false},
+      {"shell:startup", false},
+      {"javascript:alert(1)", false},
+      {" http://example.com", false},
+      {"http://a\"b", false},
+      {"http://a\tb", false},
+      {"http://a\x7f", false},
+      {"", false},
   };
   for (const Case& c : cases) EXPECT_EQ(IsOpenableAddress(c.target), c.opens) << c.target;
 }
@@ -31,10 +41,17 @@ TEST(RichTextLinks, ImagesComeOnlyFromLocalPaths) {
     const char* path;
     bool local;
   } cases[] = {
-      {"c:\\pics\\a.bmp", true},      {"a.bmp", true},              {"\\pics\\a.bmp", true},
-      {"\\\\server\\s\\a.bmp", false}, {"//server/s/a.bmp", false},  {"\\\\?\\c:\\a.bmp", false},
-      {"\\/server/a.bmp", false},     {"http://x/a.bmp", false},    {"file:c:/a.bmp", false},
-      {"a.bmp:stream", false},        {"", false},
+      {"c:\\pics\\a.bmp", true},
+      {"a.bmp", true},
+      {"\\pics\\a.bmp", true},
+      {"\\\\server\\s\\a.bmp", false},
+      {"//server/s/a.bmp", false},
+      {"\\\\?\\c:\\a.bmp", false},
+      {"\\/server/a.bmp", false},
+      {"http://x/a.bmp", false},
+      {"file:c:/a.bmp", false},
+      {"a.bmp:stream", false},
+      {"", false},
   };
   for (const Case& c : cases) EXPECT_EQ(IsLocalPath(c.path), c.local) << c.path;
 }

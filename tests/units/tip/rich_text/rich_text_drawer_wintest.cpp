@@ -52,7 +52,9 @@ uint32_t Pixel(COLORREF c) { return GetRValue(c) << 16 | GetGValue(c) << 8 | Get
 COLORREF Expected(int pos, int start, int length, COLORREF from, COLORREF to) {
   int i = 0;
   while (i < 63 && pos >= start + length * (i + 1) / 64) ++i;
-  auto channel = [&](int shift) { return ((from >> shift & 0xFF) * 64 + ((int(to >> shift & 0xFF) - int(from >> shift & 0xFF)) * i)) >> 6; };
+  auto channel = [&](int shift) {
+    return ((from >> shift & 0xFF) * 64 + ((int(to >> shift & 0xFF) - int(from >> shift & 0xFF)) * i)) >> 6;
+  };
   return RGB(channel(0), channel(8), channel(16));
 }
 

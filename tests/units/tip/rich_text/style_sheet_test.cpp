@@ -24,9 +24,9 @@ TEST(RichTextStyleSheet, LengthsConvertThroughTheDevice) {
     const char* size;
     int height;  // from 16
   } cases[] = {
-      {"9pt", 12},   {"1in", 96},    {"2.54cm", 96}, {"25.4mm", 96}, {"6pc", 96},      {"2em", 32},
-      {"1ex", 16},   {"50%", 8},     {"20px", 20},   {"+20px", 20},  {"0x10", 16},     {"3", 12},
-      {"7", 36},     {"", 16},       {"big", 16},    {"9999in", 512}, {"0.4px", 1},
+      {"9pt", 12}, {"1in", 96}, {"2.54cm", 96}, {"25.4mm", 96},  {"6pc", 96},  {"2em", 32},
+      {"1ex", 16}, {"50%", 8},  {"20px", 20},   {"+20px", 20},   {"0x10", 16}, {"3", 12},
+      {"7", 36},   {"", 16},    {"big", 16},    {"9999in", 512}, {"0.4px", 1},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(rig.Apply(std::string("font-size:") + c.size).font.height, c.height) << c.size;
@@ -61,9 +61,10 @@ TEST(RichTextStyleSheet, KeywordsSetTheirPropertiesAndUnknownOnesKeepThem) {
   EXPECT_EQ(t.borderWidth, 10);
   EXPECT_EQ(t.font.weight, 900);
   EXPECT_FALSE(t.font.underline || t.overline || t.font.italic);
-  TextStyle u = rig.Apply("font-weight: lighter; text-align: sideways; color: nosuchcolour; font-family: ;"
-                          "background-color: transparent; border-width: thin",
-                          t);
+  TextStyle u = rig.Apply(
+      "font-weight: lighter; text-align: sideways; color: nosuchcolour; font-family: ;"
+      "background-color: transparent; border-width: thin",
+      t);
   EXPECT_EQ(u.font.weight, 100);
   EXPECT_EQ(u.align, HAlign::Center);
   EXPECT_EQ(u.textColour, s.textColour);
@@ -78,7 +79,8 @@ TEST(RichTextStyleSheet, DefaultSheetHoldsItsSelectors) {
   EXPECT_EQ(table.size(), 17u);
   ASSERT_NE(table.Find("a:hover"), nullptr);
   EXPECT_EQ(*table.Find("a:hover"), "text-decoration:underline; color:blue");
-  EXPECT_EQ(*table.Find("h1"), "font-size: 14pt; color:black; font-family:\"\xCB\xCE\xCC\xE5\",Verdana; font-weight:bold");
+  EXPECT_EQ(*table.Find("h1"),
+            "font-size: 14pt; color:black; font-family:\"\xCB\xCE\xCC\xE5\",Verdana; font-weight:bold");
   EXPECT_NE(table.Find(".comment"), nullptr);
   EXPECT_EQ(table.Find("table"), nullptr);
   table.Parse("H1, .Note {color:red} broken {color:blue");
@@ -96,12 +98,21 @@ TEST(RichTextColours, NamesNumbersAndTheSystemColours) {
     const char* value;
     std::optional<Colour> colour;
   } cases[] = {
-      {"#ff0000", Rgb(255, 0, 0)}, {"red", Rgb(255, 0, 0)},
-      {"darkseagreen", Rgb(143, 188, 139)}, {"lightgrey", Rgb(211, 211, 211)},
-      {"grey", std::nullopt}, {"lightgray", std::nullopt}, {"darkgrey", std::nullopt},
-      {"buttonface", (15u << 16) | 0x0101}, {"threedlightshadow", (22u << 16) | 0x0101},
-      {"255", 255u}, {"0x00ff00", 0xFF00u}, {"#12345", std::nullopt}, {"#gg0000", std::nullopt},
-      {"", std::nullopt}, {"nosuch", std::nullopt},
+      {"#ff0000", Rgb(255, 0, 0)},
+      {"red", Rgb(255, 0, 0)},
+      {"darkseagreen", Rgb(143, 188, 139)},
+      {"lightgrey", Rgb(211, 211, 211)},
+      {"grey", std::nullopt},
+      {"lightgray", std::nullopt},
+      {"darkgrey", std::nullopt},
+      {"buttonface", (15u << 16) | 0x0101},
+      {"threedlightshadow", (22u << 16) | 0x0101},
+      {"255", 255u},
+      {"0x00ff00", 0xFF00u},
+      {"#12345", std::nullopt},
+      {"#gg0000", std::nullopt},
+      {"", std::nullopt},
+      {"nosuch", std::nullopt},
   };
   for (const Case& c : cases) EXPECT_EQ(ReadColour(c.value, rig.colours), c.colour) << c.value;
 }

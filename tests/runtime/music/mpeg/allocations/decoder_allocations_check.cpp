@@ -69,8 +69,8 @@ TEST(DecoderAllocations, DecodingEveryComplianceStreamAllocatesNothing) {
     const std::vector<uint8_t> file = test::ReadBytes(path);
     g_allocations = 0;
     g_counting = true;
-    const mpeg::BufferDecodeResult r = mpeg::DecodeBuffer(file.data(), file.size(), *decoder, pcm.data(), nullptr,
-                                                          nullptr);
+    const mpeg::BufferDecodeResult r =
+        mpeg::DecodeBuffer(file.data(), file.size(), *decoder, pcm.data(), nullptr, nullptr);
     g_counting = false;
     EXPECT_GT(r.frames, 10u) << name;
     EXPECT_EQ(g_allocations.load(), 0) << name;
