@@ -21,9 +21,9 @@ class FakeMeasurer : public tip::Measurer {
     return {h * 4 / 5, h - h * 4 / 5};
   }
   int DpiY() override { return dpi; }
-  std::optional<tip::Size> ImageSize(const tip::ImageSpec& image) override {
-    if (image.source == tip::ImageSpec::Source::File && image.path == "missing.bmp") return std::nullopt;
-    if (image.kind == tip::ImageSpec::Kind::Icon) return tip::Size{32, 32};
+  std::optional<tip::Size> ImageSize(const tip::ImageRequest& image) override {
+    if (image.source == tip::ImageRequest::Source::File && image.path == "missing.bmp") return std::nullopt;
+    if (image.kind == tip::ImageRequest::Kind::Icon) return tip::Size{32, 32};
     return tip::Size{16, 16};
   }
   int dpi = 96;

@@ -45,7 +45,7 @@ struct RuleOp {
 struct ImageOp {
   Rect rect;
   Rect clip;
-  ImageSpec image;
+  ImageRequest image;
   bool hot = false;  // its link is hovered: the hot style applies
 };
 

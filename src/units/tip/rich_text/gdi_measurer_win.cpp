@@ -52,7 +52,7 @@ int GdiMeasurer::DpiY() {
   return dpi > 0 ? dpi : 96;
 }
 
-std::optional<Size> GdiMeasurer::ImageSize(const ImageSpec& image) {
+std::optional<Size> GdiMeasurer::ImageSize(const ImageRequest& image) {
   std::optional<TipImage> loaded = LoadTipImage(image, images_);
   if (!loaded) return std::nullopt;
   return loaded->size;

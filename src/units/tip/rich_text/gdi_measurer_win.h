@@ -24,7 +24,7 @@ class GdiMeasurer : public Measurer {
   Size TextExtent(const FontKey& font, std::string_view text) override;
   FontMetrics Metrics(const FontKey& font) override;
   int DpiY() override;
-  std::optional<Size> ImageSize(const ImageSpec& image) override;
+  std::optional<Size> ImageSize(const ImageRequest& image) override;
 
   HFONT Font(const FontKey& font);
   const ImageListRef& images() const { return images_; }

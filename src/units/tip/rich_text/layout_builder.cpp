@@ -124,7 +124,7 @@ void LayoutBuilder::AddText(std::string_view run) {
   AddPiece(piece);
 }
 
-void LayoutBuilder::AddImage(ImageSpec image, const Token& tag) {
+void LayoutBuilder::AddImage(ImageRequest image, const Token& tag) {
   std::optional<Size> natural = context_.measurer.ImageSize(image);
   if (!natural) return;
   if (image.cx > 0) natural->cx = image.cx;

@@ -24,7 +24,7 @@ class LayoutBuilder {
   LengthContext Lengths() { return LengthContext{&context_.measurer, &style().font}; }
   void ApplySelector(std::string_view selector);
   void AddText(std::string_view run);
-  void AddImage(ImageSpec image, const Token& tag);
+  void AddImage(ImageRequest image, const Token& tag);
   void AddRule(const RuleLine& rule);
   void NewLines(int count);
   void Tab(int count);

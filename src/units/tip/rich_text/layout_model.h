@@ -60,7 +60,7 @@ struct TextItem {
 };
 
 struct ImageItem {
-  ImageSpec image;
+  ImageRequest image;
   bool hot = false;
 };
 

@@ -86,24 +86,24 @@ void Rule(Builder& b, const Token& tag) {
 void LineBreak(Builder& b, const Token& tag) { b.NewLines(RepeatCount(tag)); }
 void TabStop(Builder& b, const Token& tag) { b.Tab(RepeatCount(tag)); }
 
-void Image(Builder& b, const Token& tag, ImageSpec::Kind kind, bool fromList) {
-  ImageSpec image;
+void Image(Builder& b, const Token& tag, ImageRequest::Kind kind, bool fromList) {
+  ImageRequest image;
   image.kind = kind;
   if (const Attribute* handle = tag.Find("handle")) {
-    image.source = ImageSpec::Source::Handle;
+    image.source = ImageRequest::Source::Handle;
     image.handle = static_cast<uintptr_t>(ReadNumber(handle->value).value_or(0));
   } else if (const Attribute* file = tag.Find("file")) {
-    image.source = ImageSpec::Source::File;
+    image.source = ImageRequest::Source::File;
     image.path = file->raw;
   } else if (const Attribute* library = tag.Find("srcdll")) {
-    image.source = ImageSpec::Source::LibraryResource;
+    image.source = ImageRequest::Source::LibraryResource;
     image.path = library->raw;
     image.resourceId = ReadInt(tag.Value("iddll"), 0, 0, 65535);
   } else if (tag.Find("idres")) {
-    image.source = ImageSpec::Source::ProgramResource;
+    image.source = ImageRequest::Source::ProgramResource;
     image.resourceId = ReadInt(tag.Value("idres"), 0, 0, 65535);
   } else if (fromList) {
-    image.source = ImageSpec::Source::ImageList;
+    image.source = ImageRequest::Source::ImageList;
   }
   image.index = ReadInt(tag.Value("index"), 0, 0, 65535);
   if (auto mask = AttributeColour(b, tag, "mask")) image.mask = *mask;
@@ -111,13 +111,13 @@ void Image(Builder& b, const Token& tag, ImageSpec::Kind kind, bool fromList) {
   image.cy = ReadInt(tag.Value("cy"), 0, 0, kMaxImageSide);
   image.style = std::string(tag.Value("style"));
   image.hotStyle = std::string(tag.Value("hotstyle"));
-  if (image.source == ImageSpec::Source::None) return;
+  if (image.source == ImageRequest::Source::None) return;
   b.AddImage(std::move(image), tag);
 }
 
-void Bitmap(Builder& b, const Token& tag) { Image(b, tag, ImageSpec::Kind::Bitmap, false); }
-void Icon(Builder& b, const Token& tag) { Image(b, tag, ImageSpec::Kind::Icon, false); }
-void ListImage(Builder& b, const Token& tag) { Image(b, tag, ImageSpec::Kind::Bitmap, true); }
+void Bitmap(Builder& b, const Token& tag) { Image(b, tag, ImageRequest::Kind::Bitmap, false); }
+void Icon(Builder& b, const Token& tag) { Image(b, tag, ImageRequest::Kind::Icon, false); }
+void ListImage(Builder& b, const Token& tag) { Image(b, tag, ImageRequest::Kind::Bitmap, true); }
 void NoImage(Builder&, const Token&) {}  // "string": a recognised name that draws nothing
 
 void SheetTag(Builder& b, const Token& tag) { b.ApplySelector(tag.name); }

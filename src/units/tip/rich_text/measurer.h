@@ -24,7 +24,7 @@ struct FontMetrics {
 
 // Where an image comes from and how it is shown: the attributes of the image
 // tags, read once by the layout.
-struct ImageSpec {
+struct ImageRequest {
   enum class Source : uint8_t { None, ProgramResource, LibraryResource, File, Handle, ImageList };
   enum class Kind : uint8_t { Bitmap, Icon };
   Source source = Source::None;
@@ -50,7 +50,7 @@ class Measurer {
   virtual int DpiY() = 0;
   // The natural size of an image, or nothing when it cannot be loaded (it
   // then takes no space).
-  virtual std::optional<Size> ImageSize(const ImageSpec& image) = 0;
+  virtual std::optional<Size> ImageSize(const ImageRequest& image) = 0;
 };
 
 }  // namespace lizhi::tip

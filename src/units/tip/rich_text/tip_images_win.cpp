@@ -16,7 +16,7 @@ namespace {
 // A 1024 x 1024 bitmap of 32 bits is 4 MiB; a file much larger is no tip image.
 constexpr LONGLONG kMaxImageFileBytes = 8LL << 20;
 
-UINT ImageType(const ImageSpec& spec) { return spec.kind == ImageSpec::Kind::Icon ? IMAGE_ICON : IMAGE_BITMAP; }
+UINT ImageType(const ImageRequest& request) { return request.kind == ImageRequest::Kind::Icon ? IMAGE_ICON : IMAGE_BITMAP; }
 
 bool FileSmallEnough(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -43,8 +43,8 @@ std::optional<Size> HandleSize(HBITMAP bitmap, HICON icon) {
 }
 
 // Sets the loaded handle of the right kind from LoadImageA's result.
-void Take(TipImage& image, const ImageSpec& spec, HANDLE loaded) {
-  if (spec.kind == ImageSpec::Kind::Icon) {
+void Take(TipImage& image, const ImageRequest& request, HANDLE loaded) {
+  if (request.kind == ImageRequest::Kind::Icon) {
     image.icon = static_cast<HICON>(loaded);
   } else {
     image.bitmap = static_cast<HBITMAP>(loaded);
@@ -88,49 +88,49 @@ void TipImage::Free() {
   owned = false;
 }
 
-std::optional<TipImage> LoadTipImage(const ImageSpec& spec, const ImageListRef& images) {
+std::optional<TipImage> LoadTipImage(const ImageRequest& request, const ImageListRef& images) {
   TipImage image;
-  int cx = spec.kind == ImageSpec::Kind::Icon && spec.cx == 0 ? GetSystemMetrics(SM_CXICON) : spec.cx;
-  int cy = spec.kind == ImageSpec::Kind::Icon && spec.cy == 0 ? GetSystemMetrics(SM_CYICON) : spec.cy;
-  const UINT bitmapFlags = spec.kind == ImageSpec::Kind::Bitmap ? LR_CREATEDIBSECTION : 0;
-  switch (spec.source) {
-    case ImageSpec::Source::Handle:
-      if (spec.kind == ImageSpec::Kind::Icon) {
-        image.icon = reinterpret_cast<HICON>(spec.handle);
+  int cx = request.kind == ImageRequest::Kind::Icon && request.cx == 0 ? GetSystemMetrics(SM_CXICON) : request.cx;
+  int cy = request.kind == ImageRequest::Kind::Icon && request.cy == 0 ? GetSystemMetrics(SM_CYICON) : request.cy;
+  const UINT bitmapFlags = request.kind == ImageRequest::Kind::Bitmap ? LR_CREATEDIBSECTION : 0;
+  switch (request.source) {
+    case ImageRequest::Source::Handle:
+      if (request.kind == ImageRequest::Kind::Icon) {
+        image.icon = reinterpret_cast<HICON>(request.handle);
       } else {
-        image.bitmap = reinterpret_cast<HBITMAP>(spec.handle);
+        image.bitmap = reinterpret_cast<HBITMAP>(request.handle);
       }
       break;
-    case ImageSpec::Source::ProgramResource:
-      Take(image, spec,
-           LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(spec.resourceId), ImageType(spec), cx, cy,
+    case ImageRequest::Source::ProgramResource:
+      Take(image, request,
+           LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(request.resourceId), ImageType(request), cx, cy,
                       bitmapFlags));
       break;
-    case ImageSpec::Source::LibraryResource: {
-      if (!IsLocalPath(spec.path) || spec.resourceId <= 0) return std::nullopt;
+    case ImageRequest::Source::LibraryResource: {
+      if (!IsLocalPath(request.path) || request.resourceId <= 0) return std::nullopt;
       // Read as data only: no code of the library runs.
       win::Module library(
-          LoadLibraryExA(spec.path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+          LoadLibraryExA(request.path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
       if (!library) return std::nullopt;
-      Take(image, spec,
-           LoadImageA(library.get(), MAKEINTRESOURCEA(spec.resourceId), ImageType(spec), cx, cy, bitmapFlags));
+      Take(image, request,
+           LoadImageA(library.get(), MAKEINTRESOURCEA(request.resourceId), ImageType(request), cx, cy, bitmapFlags));
       break;
     }
-    case ImageSpec::Source::File:
-      if (!IsLocalPath(spec.path) || !FileSmallEnough(spec.path)) return std::nullopt;
-      Take(image, spec, LoadImageA(nullptr, spec.path.c_str(), ImageType(spec), cx, cy, bitmapFlags | LR_LOADFROMFILE));
+    case ImageRequest::Source::File:
+      if (!IsLocalPath(request.path) || !FileSmallEnough(request.path)) return std::nullopt;
+      Take(image, request, LoadImageA(nullptr, request.path.c_str(), ImageType(request), cx, cy, bitmapFlags | LR_LOADFROMFILE));
       break;
-    case ImageSpec::Source::ImageList: {
-      if (!images.list || spec.index >= ImageList_GetImageCount(images.list)) return std::nullopt;
+    case ImageRequest::Source::ImageList: {
+      if (!images.list || request.index >= ImageList_GetImageCount(images.list)) return std::nullopt;
       int w = images.width;
       int h = images.height;
       if (w <= 0 || h <= 0) ImageList_GetIconSize(images.list, &w, &h);
       image.list = images.list;
-      image.index = spec.index;
+      image.index = request.index;
       image.size = {w, h};
       break;
     }
-    case ImageSpec::Source::None:
+    case ImageRequest::Source::None:
       return std::nullopt;
   }
   if (!image.list) {
@@ -138,8 +138,8 @@ std::optional<TipImage> LoadTipImage(const ImageSpec& spec, const ImageListRef& 
     if (!size) return std::nullopt;
     image.size = *size;
     // A strip of images: one of them, cx wide, chosen by index.
-    if (image.bitmap && spec.cx > 0) image.size.cx = spec.cx;
-    if (image.bitmap && spec.cy > 0) image.size.cy = spec.cy;
+    if (image.bitmap && request.cx > 0) image.size.cx = request.cx;
+    if (image.bitmap && request.cy > 0) image.size.cy = request.cy;
   }
   if (image.size.cx <= 0 || image.size.cy <= 0 || image.size.cx > kMaxImageSide || image.size.cy > kMaxImageSide) {
     return std::nullopt;
@@ -147,8 +147,8 @@ std::optional<TipImage> LoadTipImage(const ImageSpec& spec, const ImageListRef& 
   return image;
 }
 
-void DrawTipImage(HDC dc, const TipImage& image, const ImageSpec& spec, const RECT& rect, const RECT& clip, bool hot) {
-  const std::string& letters = hot && !spec.hotStyle.empty() ? spec.hotStyle : spec.style;
+void DrawTipImage(HDC dc, const TipImage& image, const ImageRequest& request, const RECT& rect, const RECT& clip, bool hot) {
+  const std::string& letters = hot && !request.hotStyle.empty() ? request.hotStyle : request.style;
   int w = rect.right - rect.left;
   int h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0) return;
@@ -173,11 +173,11 @@ void DrawTipImage(HDC dc, const TipImage& image, const ImageSpec& spec, const RE
     if (dib && work && bits) {
       win::Selected into(work.get(), dib.get());
       auto* pixels = static_cast<uint32_t*>(bits);
-      std::fill(pixels, pixels + static_cast<size_t>(w) * h, PixelOf(spec.mask));
+      std::fill(pixels, pixels + static_cast<size_t>(w) * h, PixelOf(request.mask));
       if (image.bitmap) {
         win::MemoryDc source(CreateCompatibleDC(dc));
         win::Selected from(source.get(), image.bitmap);
-        int sx = spec.cx > 0 ? spec.index * spec.cx : 0;
+        int sx = request.cx > 0 ? request.index * request.cx : 0;
         SetStretchBltMode(work.get(), COLORONCOLOR);
         StretchBlt(work.get(), 0, 0, w, h, source.get(), sx, 0, image.size.cx, image.size.cy, SRCCOPY);
       } else if (image.icon) {
@@ -188,9 +188,9 @@ void DrawTipImage(HDC dc, const TipImage& image, const ImageSpec& spec, const RE
       GdiFlush();
       std::vector<uint32_t> copy(pixels, pixels + static_cast<size_t>(w) * h);
       for (uint32_t& p : copy) p &= 0xFFFFFF;
-      ApplyImageStyle(copy, letters, PixelOf(spec.mask));
+      ApplyImageStyle(copy, letters, PixelOf(request.mask));
       std::copy(copy.begin(), copy.end(), pixels);
-      TransparentBlt(dc, rect.left, rect.top, w, h, work.get(), 0, 0, w, h, spec.mask & 0xFFFFFF);
+      TransparentBlt(dc, rect.left, rect.top, w, h, work.get(), 0, 0, w, h, request.mask & 0xFFFFFF);
     }
   }
   RestoreDC(dc, saved);

@@ -32,10 +32,10 @@ class TipImage {
   void Free();
 };
 
-std::optional<TipImage> LoadTipImage(const ImageSpec& spec, const ImageListRef& images);
+std::optional<TipImage> LoadTipImage(const ImageRequest& request, const ImageListRef& images);
 
 // Draws the image into rect (clipped to clip) with its mask colour
 // transparent and its style letters applied.
-void DrawTipImage(HDC dc, const TipImage& image, const ImageSpec& spec, const RECT& rect, const RECT& clip, bool hot);
+void DrawTipImage(HDC dc, const TipImage& image, const ImageRequest& request, const RECT& rect, const RECT& clip, bool hot);
 
 }  // namespace lizhi::tip
