@@ -12,28 +12,6 @@
 namespace lizhi::test {
 namespace {
 
-struct BalloonSearch {
-  DWORD pid;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindBalloon(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<BalloonSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (pid != search->pid || lstrcmpA(name, "LizhiBalloonTip") != 0 || !IsWindowVisible(window)) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-HWND VisibleBalloon(DWORD pid) {
-  BalloonSearch search{pid};
-  EnumWindows(&FindBalloon, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 // A real click, as the user's mouse gives it.
 void ClickAt(int x, int y) {
   SetCursorPos(x, y);
@@ -53,7 +31,8 @@ TEST(AppBalloon, EachLineShowsInABalloonAtTheTrayIconUntilTheTitleBarModeIsChose
   ForegroundWindow own(100, 100, 200, 100);
 
   HWND balloon = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (balloon = VisibleBalloon(app.lizhi.pid())) != nullptr; }, 15000));
+  ASSERT_TRUE(WaitUntil(
+      [&] { return (balloon = TopWindowOfClass(app.lizhi.pid(), "LizhiBalloonTip", true)) != nullptr; }, 15000));
   RECT first;
   GetWindowRect(balloon, &first);
   if (HWND taskbar = FindWindowA("Shell_TrayWnd", nullptr)) {
@@ -71,7 +50,7 @@ TEST(AppBalloon, EachLineShowsInABalloonAtTheTrayIconUntilTheTitleBarModeIsChose
   // The next tick: a new line in the balloon.
   EXPECT_TRUE(WaitUntil(
       [&] {
-        HWND now = VisibleBalloon(app.lizhi.pid());
+        HWND now = TopWindowOfClass(app.lizhi.pid(), "LizhiBalloonTip", true);
         if (!now) return false;
         RECT r;
         GetWindowRect(now, &r);
@@ -89,10 +68,10 @@ TEST(AppBalloon, EachLineShowsInABalloonAtTheTrayIconUntilTheTitleBarModeIsChose
   GetWindowRect(popup, &menu);
   ClickAt(menu.left + 30, menu.top + 10);  // the first entry
   EXPECT_TRUE(app.WaitForStored("show", "title", 8000));
-  EXPECT_TRUE(WaitUntil([&] { return VisibleBalloon(app.lizhi.pid()) == nullptr; }, 5000));
+  EXPECT_TRUE(WaitUntil([&] { return TopWindowOfClass(app.lizhi.pid(), "LizhiBalloonTip", true) == nullptr; }, 5000));
   // And no balloon comes back at the following ticks.
   PumpFor(4000);
-  EXPECT_EQ(VisibleBalloon(app.lizhi.pid()), nullptr);
+  EXPECT_EQ(TopWindowOfClass(app.lizhi.pid(), "LizhiBalloonTip", true), nullptr);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "e2e/support/app_desktop_win.h"
 
+#include "e2e/support/lizhi_process_win.h"
+
 #include <vector>
 
 namespace lizhi::test {
@@ -19,24 +21,6 @@ void RegisterClassOnce() {
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   RegisterClassA(&wc);
   done = true;
-}
-
-struct DialogSearch {
-  DWORD pid;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindDialog(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<DialogSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  char cls[32] = {};
-  GetClassNameA(window, cls, sizeof cls);
-  if (pid == search->pid && IsWindowVisible(window) && std::string(cls) == "#32770") {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
 }
 
 }  // namespace
@@ -66,14 +50,9 @@ bool IsYellow(COLORREF rgb) {
 }
 
 HWND WaitForDialogOf(DWORD pid, DWORD ms) {
-  DialogSearch search{pid};
-  WaitUntil(
-      [&] {
-        EnumWindows(&FindDialog, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-      },
-      ms);
-  return search.found;
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = TopWindowOfClass(pid, "#32770", true)) != nullptr; }, ms);
+  return found;
 }
 
 void PressDialogButton(HWND dialog, int buttonId) {

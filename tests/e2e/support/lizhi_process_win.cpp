@@ -88,6 +88,7 @@ namespace {
 struct WindowSearch {
   DWORD pid;
   const char* className;
+  bool visibleOnly;
   HWND found;
 };
 BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
@@ -96,7 +97,8 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
   GetWindowThreadProcessId(window, &pid);
   char name[128] = {};
   GetClassNameA(window, name, sizeof name);
-  if (pid == search->pid && lstrcmpA(name, search->className) == 0) {
+  if (pid == search->pid && lstrcmpA(name, search->className) == 0 &&
+      (!search->visibleOnly || IsWindowVisible(window))) {
     search->found = window;
     return FALSE;
   }
@@ -104,12 +106,16 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
 }
 }  // namespace
 
+HWND TopWindowOfClass(DWORD pid, const char* className, bool visibleOnly) {
+  WindowSearch search{pid, className, visibleOnly, nullptr};
+  EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 HWND ChildProcess::FindWindowOfClass(const char* className, DWORD ms) {
   const DWORD end = GetTickCount() + ms;
   do {
-    WindowSearch search{pid_, className, nullptr};
-    EnumWindows(&MatchWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
+    if (HWND found = TopWindowOfClass(pid_, className, false)) return found;
     Sleep(50);
   } while (static_cast<LONG>(end - GetTickCount()) > 0);
   return nullptr;

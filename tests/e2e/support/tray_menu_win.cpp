@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "e2e/support/app_desktop_win.h"
+#include "e2e/support/lizhi_process_win.h"
 
 namespace lizhi::test {
 
@@ -19,24 +20,6 @@ NOTIFYICONDATAA RecordFor(HWND owner) {
   record.hWnd = owner;
   record.uID = static_cast<UINT>(reinterpret_cast<UINT_PTR>(owner));
   return record;
-}
-
-struct PopupSearch {
-  DWORD pid;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindPopup(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<PopupSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(window, &pid);
-  char cls[16] = {};
-  GetClassNameA(window, cls, sizeof cls);
-  if (pid == search->pid && IsWindowVisible(window) && lstrcmpA(cls, "#32768") == 0) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
 }
 
 std::optional<MenuPicture> CaptureOnce(HWND window) {
@@ -116,14 +99,9 @@ void ShellForgetIcon(HWND iconWindow) {
 void BroadcastTaskbarCreated() { PostMessageA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0); }
 
 HWND WaitForPopupMenu(DWORD pid, DWORD ms) {
-  PopupSearch search{pid};
-  WaitUntil(
-      [&] {
-        EnumWindows(&FindPopup, reinterpret_cast<LPARAM>(&search));
-        return search.found != nullptr;
-      },
-      ms);
-  return search.found;
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = TopWindowOfClass(pid, "#32768", true)) != nullptr; }, ms);
+  return found;
 }
 
 bool ClosePopupMenu(HWND popup, DWORD ms) {
