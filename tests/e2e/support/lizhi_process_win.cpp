@@ -50,7 +50,7 @@ ChildProcess::~ChildProcess() {
 bool ChildProcess::Start(const std::string& exe, const std::string& directory, const std::string& arguments) {
   std::string name = exe.substr(exe.find_last_of('\\') + 1);
   std::string target = directory + "\\" + name;
-  if (!CopyFileA(exe.c_str(), target.c_str(), FALSE)) return false;
+  if (lstrcmpiA(exe.c_str(), target.c_str()) != 0 && !CopyFileA(exe.c_str(), target.c_str(), FALSE)) return false;
   std::string command = "\"" + target + "\"";
   if (!arguments.empty()) command += " " + arguments;
   std::vector<char> line(command.begin(), command.end());

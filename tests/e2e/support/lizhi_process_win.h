@@ -34,7 +34,8 @@ class ChildProcess {
   ChildProcess(const ChildProcess&) = delete;
   ChildProcess& operator=(const ChildProcess&) = delete;
 
-  // Copies `exe` into `directory` and starts it there with `arguments`.
+  // Copies `exe` into `directory` (unless it is there already) and starts it
+  // there with `arguments`.
   bool Start(const std::string& exe, const std::string& directory, const std::string& arguments = "");
   DWORD pid() const { return pid_; }
   // The exit code once the process ended within `ms`, else nothing.
