@@ -148,9 +148,7 @@ Section "Uninstall"
 
   Delete "$INSTDIR\lizhi.exe"
   Delete "$INSTDIR\readme.txt"
-  Delete "$INSTDIR\uninstall.exe"
   Delete "${SHORTCUT}"
-  DeleteRegKey HKCU "${UNINSTALL_KEY}"
 
   ; The start with the session, in each of the ways lizhi registers it.
   Delete "$SMSTARTUP\${AUTOSTART_NAME}.lnk"
@@ -171,6 +169,9 @@ Section "Uninstall"
     RMDir /r "$INSTDIR\txt"
   keep:
   ${EndIf}
-  ; Gone only when nothing of the user's is left in it.
+  ; The uninstaller and its entry go last, so that an uninstall cut short can
+  ; be run again; the folder goes only when nothing of the user's is left.
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
 SectionEnd

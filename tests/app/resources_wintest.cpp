@@ -3,7 +3,8 @@
 // program of this build and for the 32-bit program users get; and the input box
 // and the timed message box under the manifest's common controls 6.
 #include <windows.h>
-#include <shlwapi.h>
+#include <commctrl.h>
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -107,7 +108,7 @@ TEST(ResourcesWin, IconGroupHolds16And32And48PixelImagesThatLoad) {
     ASSERT_TRUE(Present(exe));
     ResourceFile file(exe);
     ASSERT_TRUE(file.ok());
-    std::string group = file.Bytes(MAKEINTRESOURCEW(1), RT_GROUP_ICON);
+    std::string group = file.Bytes(MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
     ASSERT_GE(group.size(), 6u);
     const WORD count = *reinterpret_cast<const WORD*>(group.data() + 4);
     ASSERT_EQ(group.size(), 6 + count * sizeof(GroupEntry));
@@ -116,7 +117,7 @@ TEST(ResourcesWin, IconGroupHolds16And32And48PixelImagesThatLoad) {
       GroupEntry entry;
       memcpy(&entry, group.data() + 6 + i * sizeof entry, sizeof entry);
       EXPECT_EQ(entry.bitCount, 32);
-      std::string image = file.Bytes(MAKEINTRESOURCEW(entry.id), RT_ICON);
+      std::string image = file.Bytes(MAKEINTRESOURCEW(entry.id), MAKEINTRESOURCEW(3));  // RT_ICON
       ASSERT_EQ(image.size(), entry.bytes);
       HICON icon = CreateIconFromResourceEx(reinterpret_cast<BYTE*>(image.data()), static_cast<DWORD>(image.size()),
                                             TRUE, 0x00030000, entry.width, entry.height, 0);
@@ -178,15 +179,9 @@ class ProgramManifestActive {
   ULONG_PTR cookie_ = 0;
 };
 
-DWORD CommonControlsMajorVersion() {
-  HMODULE comctl = LoadLibraryW(L"comctl32.dll");
-  auto getVersion = reinterpret_cast<DLLGETVERSIONPROC>(reinterpret_cast<void*>(GetProcAddress(comctl, "DllGetVersion")));
-  DLLVERSIONINFO info{};
-  info.cbSize = sizeof info;
-  DWORD major = getVersion && SUCCEEDED(getVersion(&info)) ? info.dwMajorVersion : 0;
-  if (comctl) FreeLibrary(comctl);
-  return major;
-}
+// Whether the input box's edit line took a cue banner, which only the common
+// controls 6 edit line knows.
+bool g_editIsThemed = false;
 
 // Types "42" into the input box once it is up and presses OK.
 VOID CALLBACK TypeAndConfirm(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -194,6 +189,7 @@ VOID CALLBACK TypeAndConfirm(HWND, UINT, UINT_PTR timer, DWORD) {
   HWND edit = box ? GetDlgItem(box, rt::kEditId) : nullptr;
   if (!edit) return;
   KillTimer(nullptr, timer);
+  g_editIsThemed = SendMessageW(edit, EM_SETCUEBANNER, FALSE, reinterpret_cast<LPARAM>(L"42")) != FALSE;
   SendMessageA(edit, WM_CHAR, '4', 1);
   SendMessageA(edit, WM_CHAR, '2', 1);
   PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDOK)));
@@ -204,16 +200,16 @@ TEST(ResourcesWin, InputBoxAndTimedBoxWorkUnderTheProgramsCommonControls6) {
   ASSERT_TRUE(Present(exe));
   ProgramManifestActive manifest(exe);
   ASSERT_TRUE(manifest.active());
-  EXPECT_EQ(CommonControlsMajorVersion(), 6u);
 
   int32_t value = 0;
   UINT_PTR timer = SetTimer(nullptr, 0, 50, &TypeAndConfirm);
-  bool confirmed = rt::IntOf(rt::CallCommand(
-                       "InputBox", {test::Text("prompt"), test::Text("LizhiThemedInput"), test::Text(""),
-                                    test::Ref(&value, rt::kTypeInt), test::Int(2)})) != 0;
+  bool confirmed =
+      rt::IntOf(rt::CallCommand("InputBox", {test::Text("prompt"), test::Text("LizhiThemedInput"), test::Text(""),
+                                             test::Ref(&value, rt::kTypeInt), test::Int(2)})) != 0;
   KillTimer(nullptr, timer);
   EXPECT_TRUE(confirmed);
   EXPECT_EQ(value, 42);
+  EXPECT_TRUE(g_editIsThemed);
 
   EXPECT_EQ(presenters::TimedMessageBox("closes by itself", MB_OKCANCEL, "LizhiThemedBox", nullptr, 500),
             presenters::kBoxTimedOut);

@@ -4,6 +4,7 @@
 // uninstall ends that lizhi (and no other copy), removes the program and its
 // start with the session, and keeps the user's own files.
 #include <windows.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -17,8 +18,8 @@ namespace {
 
 constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\lizhi";
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-const std::string kAutoStartName = "\xC0\xF8\xD6\xBE\xC8\xED\xBC\xFE";       // 励志软件
-const std::string kShortcutName = "\xC0\xF8\xD6\xBE lizhi.lnk";              // 励志 lizhi.lnk
+const std::string kAutoStartName = "\xC0\xF8\xD6\xBE\xC8\xED\xBC\xFE";         // 励志软件
+const std::string kShortcutName = "\xC0\xF8\xD6\xBE lizhi.lnk";                // 励志 lizhi.lnk
 const std::string kDefaultText = "txt\\\xC0\xF8\xD6\xBE\xCE\xC4\xB1\xBE.txt";  // txt\励志文本.txt
 
 std::string Folder(int csidl) {
@@ -90,7 +91,8 @@ TEST(InstallerE2E, SilentInstallRunsAndSilentUninstallEndsItAndKeepsTheUsersFile
   ASSERT_TRUE(RunToEnd("\"" + setup + "\" /S", 120000, &code));
   ASSERT_EQ(code, 0u);
   const std::string exe = installed.File("lizhi.exe");
-  for (const std::string& file : {exe, installed.File("readme.txt"), installed.File("uninstall.exe"), installed.shortcut})
+  for (const std::string& file :
+       {exe, installed.File("readme.txt"), installed.File("uninstall.exe"), installed.shortcut})
     EXPECT_TRUE(FileExists(file)) << file;
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kUninstallKey, "DisplayIcon"), exe + ",0");
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kUninstallKey, "DisplayVersion"), LIZHI_VERSION);
@@ -116,7 +118,8 @@ TEST(InstallerE2E, SilentInstallRunsAndSilentUninstallEndsItAndKeepsTheUsersFile
   SetRegText(HKEY_LOCAL_MACHINE, kRunKey, kAutoStartName, "\"" + exe + "\"");
   WriteWholeFile(installed.startupShortcut, "link");
 
-  // The silent uninstaller hands over to a copy of itself and returns at once.
+  // The silent uninstaller hands over to a copy of itself and returns at once;
+  // the copy removes the uninstaller last.
   ASSERT_TRUE(RunToEnd("\"" + installed.File("uninstall.exe") + "\" /S", 60000, &code));
   EXPECT_EQ(lizhi.WaitExit(20000), std::optional<DWORD>(0)) << "the installed lizhi ends as its own exit does";
   EXPECT_TRUE(WaitUntil([&] { return !FileExists(installed.File("uninstall.exe")); }, 30000));
