@@ -31,7 +31,7 @@ head -c 300000 /dev/urandom | tr -d '\377' | head -c 200000 > "$work/app/mp3/gar
 printf '[lz]\r\nplay=%s\r\nMP3=\\mp3\\garbage.mp3\r\ntime=60\r\n' "$play" > "$work/app/setup.ini"
 
 start_xvfb
-(cd "$work/app" && wine lizhi.exe >/dev/null 2>&1 &)
+(cd "$work/app" && wine "$work/app/lizhi.exe" >/dev/null 2>&1 &)
 # The program's process: the one whose command line names lizhi.exe in this run's folder.
 tag=$(basename "$work")
 pid=""
