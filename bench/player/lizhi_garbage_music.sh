@@ -2,9 +2,8 @@
 # What a stored music file that is not MPEG audio costs lizhi.exe: the program
 # starts under Wine (private Xvfb, private copy of the prefix) with "play" =
 # "t" and "MP3" naming 200 KB of bytes without a frame sync, and the CPU of its
-# process is read from /proc for each 10 s of the run. Wine runs under qemu
-# emulation on some machines, which inflates the figures; the player's own
-# count of play cycles comes from player_garbage_bench.exe.
+# process is read from /proc for each 10 s of the run. The player's own count
+# of play cycles comes from player_garbage_bench.exe.
 #   bench/player/lizhi_garbage_music.sh [seconds] [t|f]   (default 60 s, "play" = t;
 #   f gives the same program without music, for comparison)
 set -euo pipefail
@@ -13,8 +12,8 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 . "$root/scripts/xvfb.sh"
 seconds=${1:-60}
 play=${2:-t}
-exe=$(find "$root/build/win32" -name lizhi.exe -type f | head -n 1)
-[ -n "$exe" ] || { echo "build lizhi.exe first (cmake --build build/win32 --target lizhi)" >&2; exit 1; }
+exe=$(find "$root/$LIZHI_TEST_BUILD" -name lizhi.exe -type f | head -n 1)
+[ -n "$exe" ] || { echo "build lizhi.exe first (scripts/build)" >&2; exit 1; }
 
 work=$(mktemp -d /tmp/lizhi-garbage-music.XXXXXX)
 cleanup() {
@@ -27,11 +26,12 @@ cp -a "$WINEPREFIX" "$work/wine"
 export WINEPREFIX="$work/wine"
 mkdir -p "$work/app/mp3"
 cp "$exe" "$work/app/lizhi.exe"
-head -c 300000 /dev/urandom | tr -d '\377' | head -c 200000 > "$work/app/mp3/garbage.mp3"
+# The first head ends on a broken pipe once the second has its bytes.
+head -c 300000 /dev/urandom | tr -d '\377' | head -c 200000 > "$work/app/mp3/garbage.mp3" || true
 printf '[lz]\r\nplay=%s\r\nMP3=\\mp3\\garbage.mp3\r\ntime=60\r\n' "$play" > "$work/app/setup.ini"
 
 start_xvfb
-(cd "$work/app" && wine lizhi.exe >/dev/null 2>&1 &)
+(cd "$work/app" && wine "$work/app/lizhi.exe" >/dev/null 2>&1 &)
 # The program's process: the one whose command line names lizhi.exe in this run's folder.
 tag=$(basename "$work")
 pid=""

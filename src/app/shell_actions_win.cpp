@@ -1,6 +1,7 @@
 #include "app/shell_actions.h"
 
 #include <windows.h>
+#include <shlwapi.h>
 
 #include <string>
 
@@ -11,6 +12,16 @@ namespace lizhi::app::shell_actions {
 namespace {
 constexpr int32_t kRegistryValue = 0;
 constexpr int32_t kEditVerb = 1;
+
+// True when the file's type registers an "edit" command of its own. Without
+// one the shell may fall back to running the file (a .bat under Wine does).
+bool TypeHasEditVerb(const std::string& path) {
+  const char* extension = PathFindExtensionA(path.c_str());
+  if (!extension || !*extension) return false;
+  char command[MAX_PATH * 2];
+  DWORD size = sizeof command;
+  return AssocQueryStringA(0, ASSOCSTR_COMMAND, extension, "edit", command, &size) == S_OK;
+}
 }  // namespace
 
 bool SetAutoStart(std::string_view name, std::string_view path) {
@@ -23,7 +34,7 @@ void EditFile(std::string_view path) {
   sys::ExecuteFileRequest request;
   request.verb = sys::ShellVerb(kEditVerb);
   request.file = std::string(path);
-  if (sys::ExecuteFile(request)) return;
+  if (TypeHasEditVerb(request.file) && sys::ExecuteFile(request)) return;
   // Many file types (text files among them, with some editors) register no
   // "edit" verb. Notepad then, never the default verb: the chooser takes any
   // file, and "open" on an .exe or .bat would run it.

@@ -27,6 +27,7 @@ namespace lizhi::tip {
 namespace {
 
 struct ImageListTraits {
+  static constexpr bool kGui = true;
   static HIMAGELIST invalid() { return nullptr; }
   static void close(HIMAGELIST h) { ImageList_Destroy(h); }
 };

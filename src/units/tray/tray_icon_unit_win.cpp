@@ -6,11 +6,14 @@
 #include <cstddef>
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 
 #include "runtime/base/memory.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/base/win_handles.h"
+#include "runtime/base/written_value.h"
 #include "runtime/frame/fatal.h"
 #include "units/tray/icon_handle_win.h"
 #include "units/tray/locator_win.h"
@@ -255,10 +258,10 @@ void* Create(const rt::UnitCreateParams& p) {
 void* WindowOf(void* unit) { return Unit(unit)->window; }
 
 void WriteIcon(TrayIcon& t, const rt::TypedValue& value) {
-  const void* block = rt::GetPointer(value);
-  const uint8_t* data = rt::ByteArrayData(block);
-  size_t length = rt::ByteArrayLength(block);
-  t.properties.icon.assign(data, data + length);
+  // Only a byte array carries an icon; a value of another kind changes nothing.
+  std::optional<std::span<const uint8_t>> bytes = rt::WrittenBytes(value);
+  if (!bytes) return;
+  t.properties.icon.assign(bytes->begin(), bytes->end());
   if (t.properties.icon.empty()) {
     InvalidateRect(t.window, nullptr, TRUE);
     Remove(t);
@@ -288,8 +291,10 @@ void PropertyWritten(void* unit, int32_t ownIndex, int32_t arrayIndex, const rt:
       WriteIcon(t, value);
       break;
     case kOwnTipText:
-      t.properties.tip = rt::TextOf(value);
-      Update(t);
+      if (auto tip = rt::WrittenText(value)) {
+        t.properties.tip = std::string(*tip);
+        Update(t);
+      }
       break;
     case kOwnShowInTray:
       t.properties.showInTray = rt::IntOf(value) != 0;

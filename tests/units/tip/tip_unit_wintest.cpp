@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/base/win_handles.h"
 #include "runtime/frame/unit_host.h"
 #include "units/tip/tip_engine_win.h"
 #include "units/tip/tip_hooks_win.h"
@@ -174,6 +175,28 @@ TEST(TipEngineAlone, ShowsWithItsDefaultsAndNotifiesNobody) {
   EXPECT_EQ(engine.machine().state(), TipState::kShown);
   engine.Pop();
   EXPECT_FALSE(IsWindowVisible(engine.window()));
+}
+
+TEST(TipEngineAlone, ThreeHundredShowsWithFadesGiveBackEveryObjectTheyTook) {
+  TipEngine engine(nullptr);
+  ASSERT_TRUE(engine.ok());
+  ASSERT_TRUE(ListTipEngine(&engine));
+  // Timers are stepped by hand: every fade step composes and paints.
+  auto showOnce = [&](int i) {
+    engine.ShowAt(300 + i % 7, 300, "\xC0\xF8\xD6\xBE <b>line</b> " + std::to_string(i), false);
+    for (int step = 0; engine.machine().state() == TipState::kAppearing && step < 100; ++step) {
+      engine.machine().OnTimer(kTimerFadeIn);
+    }
+    engine.machine().OnTimer(kTimerHide);
+    for (int step = 0; engine.machine().state() == TipState::kDisappearing && step < 100; ++step) {
+      engine.machine().OnTimer(kTimerFadeOut);
+    }
+  };
+  showOnce(0);  // fonts and caches made once
+  const long before = win::LiveGuiObjects();
+  for (int i = 1; i <= 300; ++i) showOnce(i);
+  EXPECT_EQ(engine.machine().state(), TipState::kHidden);
+  EXPECT_EQ(win::LiveGuiObjects(), before);
 }
 
 }  // namespace

@@ -261,6 +261,20 @@ TEST_F(TrayIconUnit, SavedBlockHoldsTheCurrentProperties) {
   EXPECT_FALSE(back->showInTray);
 }
 
+TEST_F(TrayIconUnit, WritesOfAnotherKindLeaveIconAndTipAsTheyWere) {
+  void* unit = Create(WithIcon("kept"));
+  ASSERT_NE(unit, nullptr);
+  // An integer whose value would be a wild address if read as a block or text.
+  Write(unit, kOwnIcon, rt::MakeInt(0x10));
+  Write(unit, kOwnTipText, rt::MakeInt(0x10));
+  std::vector<uint8_t> block = TrayIconUnitType().saveBlock(unit);
+  auto back = LoadTrayIconBlock(block.data(), block.size());
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->icon, SolidIconFile(16, 0x00C03020));
+  EXPECT_EQ(back->tip, "kept");
+  EXPECT_TRUE(CurrentTrayIconState(unit).added);
+}
+
 TEST_F(TrayIconUnit, DesignSurfaceShowsTheIconCentredOnButtonFace) {
   HWND parent = test::MakeTopLevelWindow(true);
   extraParents_.push_back(parent);
