@@ -17,6 +17,7 @@ namespace lizhi::test {
 namespace {
 
 constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\lizhi";
+constexpr UINT kEndRequest = 0x83E7;  // answered by lizhi's message window
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 const std::string kAutoStartName = "\xC0\xF8\xD6\xBE\xC8\xED\xBC\xFE";         // 励志软件
 const std::string kShortcutName = "\xC0\xF8\xD6\xBE lizhi.lnk";                // 励志 lizhi.lnk
@@ -130,6 +131,9 @@ TEST(InstallerE2E, SilentInstallRunsAndSilentUninstallEndsItAndKeepsTheUsersFile
   EXPECT_EQ(RegText(HKEY_LOCAL_MACHINE, kRunKey, kAutoStartName), "<none>");
   EXPECT_TRUE(FileExists(installed.File(kDefaultText))) << "a silent uninstall keeps the user's lines";
   EXPECT_TRUE(elsewhere.lizhi.Running()) << "a copy outside the install folder keeps running";
+  // Ended as its own exit does, so that its tray icon leaves with it.
+  PostMessageA(TopWindowOfClass(elsewhere.lizhi.pid(), "LizhiRuntimeMessageWindow", false), kEndRequest, 0, 0);
+  EXPECT_EQ(elsewhere.lizhi.WaitExit(10000), std::optional<DWORD>(0));
 }
 
 }  // namespace
