@@ -138,11 +138,14 @@ bool ConvertToCodePage(rt::FileContents& contents) {
                      ? DecodeUtf8(bytes, wide)
                      : DecodeUtf16(bytes, found.encoding == TextEncoding::kUtf16Be, wide);
 
+  contents = rt::FileContents{};  // the file's own bytes are not needed any more
   rt::RuntimeBlock narrow(static_cast<uint8_t*>(rt::AllocatePlain(count * 3 + 1)));
   if (!narrow) return false;
   size_t size = Utf16ToCodePage({wide, count}, reinterpret_cast<char*>(narrow.get()));
+  units.reset();
+  // Give back the room a wider code page would have needed.
+  narrow.reset(static_cast<uint8_t*>(rt::Reallocate(narrow.release(), size + 1)));
   contents.block = std::move(narrow);
-  contents.headerRoom = 0;
   contents.size = size;
   return true;
 }

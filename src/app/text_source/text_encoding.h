@@ -26,7 +26,7 @@ DetectedEncoding DetectEncoding(std::span<const uint8_t> bytes);
 
 // Replaces Unicode contents by their code-page form; characters the code page
 // cannot show become "?". Code-page contents stay as they are. False when no
-// memory was left (the contents are then untouched).
+// memory was left for the conversion.
 bool ConvertToCodePage(rt::FileContents& contents);
 
 // The code page's bytes for UTF-16 text; a character it cannot show becomes

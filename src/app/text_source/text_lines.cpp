@@ -30,8 +30,8 @@ void ForEachLine(const uint8_t* text, size_t size, Line line) {
 bool TextLines::Assign(rt::FileContents contents) {
   Clear();
   // Unicode text is turned into the code page first: UTF-16 is full of zero
-  // bytes. Without memory for that it reads like an unreadable file.
-  if (!ConvertToCodePage(contents)) contents = rt::FileContents{};
+  // bytes.
+  if (!ConvertToCodePage(contents)) return false;
   const uint8_t* data = contents.data();
   size_t size = contents.size;
   if (data) {

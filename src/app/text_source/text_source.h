@@ -31,9 +31,9 @@ struct TextSource {
   std::string currentLine;     // the line picked last; empty at start
   int32_t sequenceCursor = 0;  // 1-based line picked last in file order; 0 at start
 
-  std::string path;                     // the file loaded last
+  std::string path;                      // the file loaded last
   std::optional<FileStamp> loadedStamp;  // its stamp when it was read
-  bool sawEmpty = false;                // a change to an empty file was seen once
+  bool sawEmpty = false;                 // a change to an empty file was seen once
 };
 
 // Program directory + "\txt\励志文本.txt".

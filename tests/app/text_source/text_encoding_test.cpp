@@ -17,7 +17,7 @@ namespace {
 using test::Gbk;
 using Lines = std::vector<std::string>;
 
-std::string Utf16(std::u16string_view text, bool bigEndian) {
+std::string Utf16(std::u16string text, bool bigEndian) {
   std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
   for (char16_t u : text) {
     char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
@@ -55,10 +55,10 @@ TEST(TextEncoding, FilesOfEveryKindLoadAsCodePageLines) {
       {"UTF-8 without a mark, LF ends", "你好世界\n第二行\n", {Gbk("你好世界"), Gbk("第二行")}},
       {"UTF-16 LE", Utf16(u"你好\r\n世界", false), {Gbk("你好"), Gbk("世界")}},
       {"UTF-16 BE, CR ends", Utf16(u"你好\r世界", true), {Gbk("你好"), Gbk("世界")}},
-      {"UTF-16 with a lone surrogate and an odd byte", Utf16(u"a\xD800" u"b", false) + "x", {"a?b"}},
+      {"UTF-16 with a lone surrogate and an odd byte", Utf16({u'a', 0xD800, u'b'}, false) + "x", {"a?b"}},
       {"UTF-16 zero ends the text", Utf16(std::u16string(u"a\r\nb\0c", 6), false), {"a", "b"}},
       {"characters GBK lacks", bom + "a😀b", {"a?b"}},
-      {"a broken byte under a mark", bom + "a\xFF" "b你", {"a?b" + Gbk("你")}},
+      {"a broken byte under a mark", bom + "a\xFF" + "b你", {"a?b" + Gbk("你")}},
       {"broken UTF-8 without a mark stays bytes", "你\xFF", {"你\xFF"}},
       {"two-byte UTF-8 alone stays bytes", "caf\xC3\xA9", {"caf\xC3\xA9"}},
       {"GBK with a UTF-8 look-alike run", lookalike, {lookalike}},
