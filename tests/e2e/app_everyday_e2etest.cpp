@@ -28,7 +28,7 @@ std::map<std::string, std::string> FilesIn(const std::string& directory) {
   return files;
 }
 
-TEST(AppEverydayE2E, ASecondStartPopsTheFirstOnesMenuAndEndsWithCodeZero) {
+TEST(AppEverydayE2E, ASecondStartFromTheSameFolderPopsTheFirstOnesMenuAndEndsWithCodeZero) {
   AppSession app;
   app.Store("time", "60");
   ASSERT_TRUE(app.Start());
@@ -57,6 +57,12 @@ TEST(AppEverydayE2E, ASecondStartPopsTheFirstOnesMenuAndEndsWithCodeZero) {
   EXPECT_EQ(FilesIn(app.dir.File("txt")), textsBefore);
   EXPECT_TRUE(ShellHasIcon(icon));
   EXPECT_TRUE(app.lizhi.Running());
+
+  // A copy in another folder, with its own settings, runs beside it.
+  AppSession elsewhere;
+  ASSERT_TRUE(elsewhere.Start());
+  EXPECT_TRUE(TrayIconWindow(elsewhere.window));
+  EXPECT_TRUE(elsewhere.lizhi.Running());
 }
 
 TEST(AppEverydayE2E, AUtf8LineIsShownInGbkAndAnEditShowsAtTheNextTick) {
