@@ -1,14 +1,23 @@
-// lizhi.exe: the runtime starts, the core sets up its state, the start-up window
-// is built from the template and the message loop runs until the end.
+// lizhi.exe: one instance per program directory; the runtime starts, the core
+// sets up its state, the start-up window is built from the template and the
+// message loop runs until the end.
 #include <windows.h>
 
 #include "app/core_win.h"
 #include "app/program_units_win.h"
+#include "app/single_instance_win.h"
 #include "data/startup_window.h"
 #include "runtime/frame/frame.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   using namespace lizhi;
+  // A second start from the same directory shows the running one's menu and
+  // ends before it touches any file.
+  app::SingleInstance instance(app::OwnProgramDirectory());
+  if (!instance.first()) {
+    instance.WakeRunning();
+    return 0;
+  }
   static const std::vector<uint8_t> kTemplate = data::StartupTemplateBytes();
   rt::ProgramInfo info;
   info.runMode = 3;
@@ -19,6 +28,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   app::StartCore();
   rt::SetEventHandlers(app::Handlers());
   rt::LoadWindow(rt::kStartupWindowId);
+  instance.Listen(&app::OnSecondStart);
   rt::RunMessageLoop();
   return 0;
 }

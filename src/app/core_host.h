@@ -24,6 +24,11 @@ struct InputRequest {
   int32_t mode = 1;
 };
 
+// What the display cycle keeps between ticks.
+struct DisplayState {
+  bool quiet = false;  // the user is in full screen: nothing of lizhi shows
+};
+
 class CoreHost {
  public:
   virtual ~CoreHost() = default;
@@ -47,6 +52,8 @@ class CoreHost {
   virtual void ResetSequence() = 0;
   virtual std::string TextTitle(std::string_view path) = 0;
   virtual void FreeLines() = 0;
+  // Loads the current text file again when it changed since it was loaded.
+  virtual void ReloadChangedText() = 0;
 
   // Properties of the start-up window's units, by index.
   virtual void SetInt(uint32_t unit, int32_t index, int32_t value) = 0;
@@ -62,6 +69,7 @@ class CoreHost {
   // Presenters and dialogs.
   virtual void PresentAtActiveWindow(std::string_view previous, std::string_view line) = 0;
   virtual void ShowTipAt(int32_t x, int32_t y, std::string_view line) = 0;
+  virtual void HideTip() = 0;
   virtual void ShowAgent() = 0;
   virtual void HideAgent() = 0;
   virtual void SpeakLine(std::string_view line) = 0;
@@ -74,6 +82,10 @@ class CoreHost {
 
   // System.
   virtual void SeedRandomFromTicks() = 0;
+  // A full-screen window is in front, or the shell reports the user busy,
+  // presenting or running a full-screen Direct3D program.
+  virtual bool UserInFullScreen() = 0;
+  virtual DisplayState& Display() = 0;
   virtual CursorPoint Cursor() = 0;
   virtual void PlayMusic(std::string_view path) = 0;  // repeated without end
   virtual void StopMusic() = 0;

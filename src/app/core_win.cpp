@@ -82,6 +82,10 @@ void StartCore() {
   rt::RegisterExitRoutine(&ExitRoutine);
 }
 
+void OnSecondStart() {
+  if (g_host && !g_exited) g_host->PopupTrayMenu();
+}
+
 std::span<const rt::EventHandler> Handlers() { return kHandlers; }
 
 }  // namespace lizhi::app

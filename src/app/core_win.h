@@ -9,6 +9,9 @@ namespace lizhi::app {
 
 // Creates the core state and registers the exit routine with the runtime.
 void StartCore();
+// Another start of the program from this directory: the tray menu pops up at
+// the cursor, so the user sees where the running one is.
+void OnSecondStart();
 // The handlers, indexed by HandlerId.
 std::span<const rt::EventHandler> Handlers();
 

@@ -20,6 +20,29 @@ void HideStrip(CoreHost& host) {
   host.SetInt(kWindow, prop::kWidth, 0);
 }
 
+// Takes down whatever lizhi has on the screen while the user is in full screen.
+void StepAside(CoreHost& host) {
+  HideStrip(host);
+  host.HideTip();
+  host.HideAgent();
+}
+
+// Whether this tick is quiet; the first tick after a quiet spell brings the
+// character back.
+bool QuietTick(CoreHost& host) {
+  bool& quiet = host.Display().quiet;
+  if (host.UserInFullScreen()) {
+    if (!quiet) StepAside(host);
+    quiet = true;
+    return true;
+  }
+  if (quiet) {
+    quiet = false;
+    if (CheckedMode(host) == DisplayMode::kAgent) host.ShowAgent();
+  }
+  return false;
+}
+
 }  // namespace
 
 DisplayMode CheckedMode(CoreHost& host) {
@@ -42,6 +65,10 @@ int32_t IntervalMs(std::string_view seconds) {
 }
 
 void OnDisplayTick(CoreHost& host) {
+  // Edits saved since the last tick show at once.
+  host.ReloadChangedText();
+  // Nothing is shown, and the line does not advance, over a full-screen window.
+  if (QuietTick(host)) return;
   switch (CheckedMode(host)) {
     case DisplayMode::kMouseFollow: {
       host.SetInt(kWindow, prop::kHeight, prop::kStripHeight);
@@ -85,6 +112,7 @@ void PlaceStrip(CoreHost& host) {
 }
 
 void OnFollowTick(CoreHost& host) {
+  if (host.Display().quiet) return;  // the strip stays down until a tick shows again
   PlaceStrip(host);
   // Messages that arrive meanwhile (a tick, a menu command) run here.
   host.PumpingDelay(10);

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "app/full_screen.h"
+#include "app/hide_tip.h"
 #include "app/settings/settings.h"
 #include "app/settings/stored_path.h"
 #include "app/shell_actions.h"
@@ -62,6 +64,8 @@ void RuntimeHost::FreeLines() {
   std::string().swap(text_.currentLine);
 }
 
+void RuntimeHost::ReloadChangedText() { app::ReloadIfChanged(text_); }
+
 void RuntimeHost::SetInt(uint32_t unit, int32_t index, int32_t value) {
   rt::WriteUnitProperty(kWindow, unit, index, rt::MakeInt(value));
 }
@@ -96,6 +100,7 @@ void RuntimeHost::PresentAtActiveWindow(std::string_view previous, std::string_v
 void RuntimeHost::ShowTipAt(int32_t x, int32_t y, std::string_view line) {
   tip::ShowTipAt(kWindow, data::kTipUnit, x, y, line, -1);
 }
+void RuntimeHost::HideTip() { HideTipOf(kWindow, data::kTipUnit); }
 void RuntimeHost::ShowAgent() { presenters::ShowAgent(); }
 void RuntimeHost::HideAgent() { presenters::HideAgent(); }
 void RuntimeHost::SpeakLine(std::string_view line) { presenters::SpeakLine(line); }
@@ -117,6 +122,7 @@ std::optional<std::string> RuntimeHost::InputBox(const InputRequest& request) {
 }
 
 void RuntimeHost::SeedRandomFromTicks() { rt::SeedRandom(rt::TickCount()); }
+bool RuntimeHost::UserInFullScreen() { return app::UserInFullScreen(&ShellNotificationState); }
 CursorPoint RuntimeHost::Cursor() {
   rt::ScreenPoint p = rt::CursorPosition();
   return {p.x, p.y};

@@ -25,6 +25,7 @@ class RuntimeHost final : public CoreHost {
   void ResetSequence() override;
   std::string TextTitle(std::string_view path) override;
   void FreeLines() override;
+  void ReloadChangedText() override;
 
   void SetInt(uint32_t unit, int32_t index, int32_t value) override;
   int32_t GetInt(uint32_t unit, int32_t index) override;
@@ -38,6 +39,7 @@ class RuntimeHost final : public CoreHost {
 
   void PresentAtActiveWindow(std::string_view previous, std::string_view line) override;
   void ShowTipAt(int32_t x, int32_t y, std::string_view line) override;
+  void HideTip() override;
   void ShowAgent() override;
   void HideAgent() override;
   void SpeakLine(std::string_view line) override;
@@ -48,6 +50,8 @@ class RuntimeHost final : public CoreHost {
   std::optional<std::string> InputBox(const InputRequest& request) override;
 
   void SeedRandomFromTicks() override;
+  bool UserInFullScreen() override;
+  DisplayState& Display() override { return display_; }
   CursorPoint Cursor() override;
   void PlayMusic(std::string_view path) override;
   void StopMusic() override;
@@ -58,6 +62,7 @@ class RuntimeHost final : public CoreHost {
 
  private:
   TextSource text_;
+  DisplayState display_;
 };
 
 }  // namespace lizhi::app

@@ -93,6 +93,29 @@ TEST(FollowTick, AModeChosenDuringTheDelayLeavesTheStripHidden) {
   EXPECT_EQ(host.Int(kWindow, prop::kVisible), 0);
 }
 
+// While the user is in full screen nothing shows and the line stands still;
+// the first tick after it brings the character back.
+TEST(DisplayTick, FullScreenTakesEverythingDownUntilItEnds) {
+  test::FakeHost host;
+  host.checked = {data::kMenuAgent};
+  host.ints[{kWindow, prop::kVisible}] = 1;
+  host.fullScreen = true;
+  OnDisplayTick(host);
+  OnDisplayTick(host);
+  host.checked = {data::kMenuMouseFollow};
+  OnFollowTick(host);
+  EXPECT_EQ(host.Int(kWindow, prop::kVisible), 0);
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"HideTip", "HideAgent"})) << "taken down once, nothing shown";
+  EXPECT_EQ(host.current, "") << "the line does not advance";
+
+  host.calls.clear();
+  host.checked = {data::kMenuAgent};
+  host.fullScreen = false;
+  OnDisplayTick(host);
+  OnDisplayTick(host);
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"ShowAgent", "Speak one", "Speak two"}));
+}
+
 TEST(Interval, SecondsBecomeTruncatedMilliseconds) {
   EXPECT_EQ(IntervalMs("2"), 2000);
   EXPECT_EQ(IntervalMs("0.5"), 500);

@@ -27,6 +27,8 @@ class FakeHost : public app::CoreHost {
   int32_t boxAnswer = 1;
   bool autoStartWorks = true;
   app::CursorPoint cursor{300, 400};
+  bool fullScreen = false;
+  app::DisplayState display;
   std::string programDirectory = "C:\\lz";
 
   int32_t Int(uint32_t unit, int32_t index) const {
@@ -83,6 +85,7 @@ class FakeHost : public app::CoreHost {
     return dot == std::string::npos ? p : p.substr(0, dot);
   }
   void FreeLines() override { calls.push_back("FreeLines"); }
+  void ReloadChangedText() override {}
 
   void SetInt(uint32_t unit, int32_t index, int32_t value) override { ints[{unit, index}] = value; }
   int32_t GetInt(uint32_t unit, int32_t index) override { return Int(unit, index); }
@@ -112,6 +115,7 @@ class FakeHost : public app::CoreHost {
   void ShowTipAt(int32_t x, int32_t y, std::string_view line) override {
     calls.push_back("ShowTipAt " + std::to_string(x) + "," + std::to_string(y) + " " + std::string(line));
   }
+  void HideTip() override { calls.push_back("HideTip"); }
   void ShowAgent() override { calls.push_back("ShowAgent"); }
   void HideAgent() override { calls.push_back("HideAgent"); }
   void SpeakLine(std::string_view line) override { calls.push_back("Speak " + std::string(line)); }
@@ -132,6 +136,8 @@ class FakeHost : public app::CoreHost {
   }
 
   void SeedRandomFromTicks() override { calls.push_back("Seed"); }
+  bool UserInFullScreen() override { return fullScreen; }
+  app::DisplayState& Display() override { return display; }
   app::CursorPoint Cursor() override { return cursor; }
   void PlayMusic(std::string_view path) override { calls.push_back("Play " + std::string(path)); }
   void StopMusic() override { calls.push_back("StopMusic"); }

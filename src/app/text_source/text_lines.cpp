@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/text_source/text_encoding.h"
 #include "runtime/base/memory.h"
 
 namespace lizhi::app {
@@ -9,19 +10,17 @@ namespace lizhi::app {
 namespace {
 
 // Calls `line(offset, length)` for every non-empty line of the text, in order.
+// A line ends at CR LF, and at an LF or a CR standing alone (files saved on
+// other systems); no GBK character holds either byte.
 template <typename Line>
 void ForEachLine(const uint8_t* text, size_t size, Line line) {
-  size_t start = 0, from = 0;
-  while (from < size) {
-    auto* cr = static_cast<const uint8_t*>(std::memchr(text + from, '\r', size - from));
-    if (!cr) break;
-    size_t at = static_cast<size_t>(cr - text);
-    if (at + 1 < size && text[at + 1] == '\n') {
-      if (at > start) line(start, at - start);
-      start = from = at + 2;
-    } else {
-      from = at + 1;  // a CR alone stays inside the line
-    }
+  size_t start = 0;
+  for (size_t at = 0; at < size; ++at) {
+    uint8_t b = text[at];
+    if (b != '\r' && b != '\n') continue;
+    if (at > start) line(start, at - start);
+    if (b == '\r' && at + 1 < size && text[at + 1] == '\n') ++at;
+    start = at + 1;
   }
   if (size > start) line(start, size - start);
 }
@@ -30,6 +29,9 @@ void ForEachLine(const uint8_t* text, size_t size, Line line) {
 
 bool TextLines::Assign(rt::FileContents contents) {
   Clear();
+  // Unicode text is turned into the code page first: UTF-16 is full of zero
+  // bytes.
+  if (!ConvertToCodePage(contents)) return false;
   const uint8_t* data = contents.data();
   size_t size = contents.size;
   if (data) {

@@ -11,9 +11,10 @@ namespace lizhi::app {
 
 class TextLines {
  public:
-  // Takes the file's bytes: the text ends at the first zero byte, lines end at
-  // CR LF only, and empty lines are left out. False when there was no memory
-  // for the line table (the list is then empty).
+  // Takes the file's bytes: UTF-8 and UTF-16 are turned into the code page,
+  // the text ends at the first zero byte, lines end at CR LF, LF or CR, and
+  // empty lines are left out. False when there was no memory for the
+  // conversion or the line table (the list is then empty).
   bool Assign(rt::FileContents contents);
   void Clear();
 

@@ -9,14 +9,55 @@ namespace {
 constexpr int32_t kRandRange = 32768;  // the runtime generator gives 0..32767
 }
 
-void LoadLines(TextSource& source, std::string_view path) {
-  // The old lines go first, so a reload never holds two files at once.
+namespace {
+
+class DiskFiles final : public TextFiles {
+ public:
+  std::optional<FileStamp> Stamp(const std::string& path) override { return StampOfFile(path); }
+  bool Read(const std::string& path, rt::FileContents& out) override {
+    // A file too big for the memory left reads like an unreadable one.
+    return rt::ReadWholeFile(path.c_str(), 0, rt::AllocationFailure::kResult, out);
+  }
+};
+
+}  // namespace
+
+TextFiles& DiskTextFiles() {
+  static DiskFiles files;
+  return files;
+}
+
+void LoadLines(TextSource& source, std::string_view path, TextFiles& files) {
+  // The old lines go first, so a load never holds two files at once.
   source.lines.Clear();
+  source.path.assign(path);
+  source.sawEmpty = false;
+  // The stamp before the read: a write in between shows as a change later.
+  source.loadedStamp = files.Stamp(source.path);
   rt::FileContents contents;
-  std::string p(path);
-  // A file too big for the memory left reads like an unreadable one.
-  if (!rt::ReadWholeFile(p.c_str(), 0, rt::AllocationFailure::kResult, contents)) contents = rt::FileContents{};
+  if (!files.Read(source.path, contents)) contents = rt::FileContents{};
   source.lines.Assign(std::move(contents));
+}
+
+bool ReloadIfChanged(TextSource& source, TextFiles& files) {
+  if (source.path.empty()) return false;
+  std::optional<FileStamp> seen = files.Stamp(source.path);
+  // Gone or unreachable for now: keep what is shown.
+  if (!seen || seen == source.loadedStamp) return false;
+  if (seen->size == 0 && !source.sawEmpty) {
+    source.sawEmpty = true;  // perhaps an editor between truncating and writing
+    return false;
+  }
+  rt::FileContents contents;
+  if (!files.Read(source.path, contents)) return false;  // locked: try again next time
+  TextLines fresh;
+  if (!fresh.Assign(std::move(contents))) return false;
+  source.lines = std::move(fresh);
+  source.loadedStamp = seen;
+  source.sawEmpty = false;
+  auto count = static_cast<int32_t>(std::min<size_t>(LineCount(source), 0x7FFFFFFF));
+  if (source.sequenceCursor > count) source.sequenceCursor = count;
+  return true;
 }
 
 size_t LineCount(const TextSource& source) { return source.lines.empty() ? 1 : source.lines.size(); }

