@@ -61,6 +61,9 @@ TEST_F(AppE2E, YellowLineAppearsAtTopRightOfForegroundWindow) {
 TEST_F(AppE2E, ModeAndOrderItemsStoreTheirWords) {
   HWND window = Start();
   ASSERT_TRUE(window);
+  // The start-up routine writes the built-in text: the program is then done
+  // starting, as it is by the time a user can open the menu.
+  ASSERT_TRUE(WaitUntil([&] { return FileExists(dir.File(kDefaultText)); }, 5000));
   struct Step {
     MenuRecord item;
     const char* key;
