@@ -2,7 +2,7 @@
 // Windows 7 and later): choosing "精灵显示" brings up our own character near
 // the bottom-right corner, shaped, topmost and without taking the activation;
 // it speaks each line in a balloon at its head, a click on it opens the tray
-// menu, and choosing another mode takes it away.
+// menu, a double click makes it wave, and choosing another mode takes it away.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -78,6 +78,22 @@ TEST(AppAgent, OurCharacterShowsSpeaksEachLineOpensTheMenuAndLeavesWithTheMode) 
   HWND popup = WaitForPopupMenu(app.lizhi.pid(), 5000);
   ASSERT_NE(popup, nullptr);
   EXPECT_TRUE(ClosePopupMenu(popup));
+
+  // A double click: the greeting (the waving arm changes the outline), no menu.
+  HRGN idle = CreateRectRgn(0, 0, 0, 0);
+  GetWindowRgn(character, idle);
+  ClickAt((c.left + c.right) / 2, c.top + (c.bottom - c.top) * 2 / 3);
+  ClickAt((c.left + c.right) / 2, c.top + (c.bottom - c.top) * 2 / 3);
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        HRGN now = CreateRectRgn(0, 0, 0, 0);
+        const bool waving = GetWindowRgn(character, now) == COMPLEXREGION && !EqualRgn(now, idle);
+        DeleteObject(now);
+        return waving;
+      },
+      1000));
+  DeleteObject(idle);
+  EXPECT_EQ(WaitForPopupMenu(app.lizhi.pid(), GetDoubleClickTime() + 500), nullptr);
 
   // Another mode takes the character and its balloon away.
   PostMenuCommand(app.window, kTitleBarItem);
