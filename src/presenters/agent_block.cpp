@@ -6,9 +6,9 @@ namespace lizhi::agent {
 
 namespace {
 
-constexpr int32_t AgentPropertyBlock::* kFields[] = {
-    &AgentPropertyBlock::version, &AgentPropertyBlock::top,           &AgentPropertyBlock::left,
-    &AgentPropertyBlock::width,   &AgentPropertyBlock::height,        &AgentPropertyBlock::soundEffectsOn,
+constexpr int32_t AgentPropertyBlock::*kFields[] = {
+    &AgentPropertyBlock::version,         &AgentPropertyBlock::top,    &AgentPropertyBlock::left,
+    &AgentPropertyBlock::width,           &AgentPropertyBlock::height, &AgentPropertyBlock::soundEffectsOn,
     &AgentPropertyBlock::autoPopupMenuOn,
 };
 

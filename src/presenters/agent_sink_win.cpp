@@ -118,7 +118,8 @@ class AgentSink final : public IAgentNotifySinkEx {
   ITypeInfo* TypeInfo() {
     if (!typeInfo_ && !typeInfoTried_) {
       typeInfoTried_ = true;
-      for (LCID lcid : {LCID(LANG_NEUTRAL), LCID(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT))}) {
+      for (LCID lcid :
+           {LCID(LANG_NEUTRAL), LCID(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT))}) {
         ComPtr<ITypeLib> library;
         if (FAILED(LoadRegTypeLib(LIBID_AgentServerObjects, 1, 0, lcid, library.put())) || !library) continue;
         if (SUCCEEDED(library->GetTypeInfoOfGuid(IID_IAgentNotifySink, typeInfo_.put()))) break;

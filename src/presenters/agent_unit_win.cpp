@@ -264,8 +264,9 @@ bool ReadProperty(void* unit, int32_t ownIndex, rt::TypedValue& out) {
     case kSpeechEngineId:
     case kRecognitionEngineId: {
       std::string& cached = index == kSpeechEngineId ? u.speechEngineId : u.recognitionEngineId;
-      if (c) cached = ReadModeId(c, index == kSpeechEngineId ? &IAgentCharacterEx::GetTTSModeID
-                                                              : &IAgentCharacterEx::GetSRModeID);
+      if (c)
+        cached = ReadModeId(
+            c, index == kSpeechEngineId ? &IAgentCharacterEx::GetTTSModeID : &IAgentCharacterEx::GetSRModeID);
       out = rt::MakeTextValue(rt::CopyText(cached));
       return true;
     }
@@ -373,9 +374,8 @@ AgentUnitHooks& AgentHooks() {
 }
 
 const rt::UnitType& AgentUnitType() {
-  static const rt::UnitType type{rt::kUnitTypeAgent, "AgentUnit", rt::kTypeFiresEvents,
-                                 &Create,            &WindowOf,   &PropertyWritten,
-                                 &SaveBlock,         &ReadProperty};
+  static const rt::UnitType type{rt::kUnitTypeAgent, "AgentUnit",      rt::kTypeFiresEvents, &Create,
+                                 &WindowOf,          &PropertyWritten, &SaveBlock,           &ReadProperty};
   return type;
 }
 

@@ -57,8 +57,6 @@ PointerResult CharacterPointer::ClickTimerFired() {
   return Do(PointerAction::kClick);
 }
 
-void CharacterPointer::CaptureLost() {
-  pressed_ = dragging_ = secondPress_ = false;
-}
+void CharacterPointer::CaptureLost() { pressed_ = dragging_ = secondPress_ = false; }
 
 }  // namespace lizhi::presenters

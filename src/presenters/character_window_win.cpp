@@ -180,7 +180,8 @@ void CharacterWindow::Update() {
     shown_ = picture;
     InvalidateRect(window_, nullptr, FALSE);
   }
-  if (IsWindowVisible(window_) || picture.sink > 0) SetTimer(window_, kAnimationTimer, animation_.NextChangeIn(now), nullptr);
+  if (IsWindowVisible(window_) || picture.sink > 0)
+    SetTimer(window_, kAnimationTimer, animation_.NextChangeIn(now), nullptr);
 }
 
 void CharacterWindow::Paint() {

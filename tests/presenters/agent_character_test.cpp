@@ -108,7 +108,10 @@ TEST(AgentCharacterPointer, ClicksWaitForTheDoubleClickTimeDragsOpenNothing) {
        {{Step::kDown, 0, {10, 10}}, {Step::kMove, 0, {13, 8}}, {Step::kUp, 50}, {Step::kTimer}},
        {A::kCapture, A::kStartClickTimer, A::kClick}},
       {"drag",
-       {{Step::kDown, 0, {10, 10}}, {Step::kMove, 0, {30, 5}}, {Step::kMove, 0, {12, 12}}, {Step::kUp, 90},
+       {{Step::kDown, 0, {10, 10}},
+        {Step::kMove, 0, {30, 5}},
+        {Step::kMove, 0, {12, 12}},
+        {Step::kUp, 90},
         {Step::kTimer}},
        {A::kCapture, A::kDragTo, A::kDragTo, A::kDragEnd}},
       {"right click", {{Step::kRight}}, {A::kMenu}},
@@ -122,11 +125,21 @@ TEST(AgentCharacterPointer, ClicksWaitForTheDoubleClickTimeDragsOpenNothing) {
     for (const Step& s : c.steps) {
       PointerResult r;
       switch (s.kind) {
-        case Step::kDown: r = pointer.LeftDown(s.at, s.point); break;
-        case Step::kMove: r = pointer.Move(s.point); break;
-        case Step::kUp: r = pointer.LeftUp(s.at); break;
-        case Step::kRight: r = pointer.RightUp(); break;
-        case Step::kTimer: r = pointer.ClickTimerFired(); break;
+        case Step::kDown:
+          r = pointer.LeftDown(s.at, s.point);
+          break;
+        case Step::kMove:
+          r = pointer.Move(s.point);
+          break;
+        case Step::kUp:
+          r = pointer.LeftUp(s.at);
+          break;
+        case Step::kRight:
+          r = pointer.RightUp();
+          break;
+        case Step::kTimer:
+          r = pointer.ClickTimerFired();
+          break;
       }
       if (r.action == A::kStartClickTimer) {
         EXPECT_EQ(r.delayMs, 500u) << c.name;

@@ -84,7 +84,8 @@ TEST_F(OwnCharacter, StandsShapedAndTopmostWhereItWasPlacedWithoutTakingTheActiv
   RECT box{};
   GetRgnBox(region, &box);
   const data::CharacterArt art = data::OwnCharacterArt();
-  EXPECT_EQ(box.bottom, OpaqueRuns(DecodeCharacterFrame(art, data::kFrameIdle).opaque, art.width, art.height).back().y + 1)
+  EXPECT_EQ(box.bottom,
+            OpaqueRuns(DecodeCharacterFrame(art, data::kFrameIdle).opaque, art.width, art.height).back().y + 1)
       << "risen all the way";
   EXPECT_FALSE(PtInRegion(region, 0, 0)) << "the corner is cut away";
   EXPECT_TRUE(PtInRegion(region, character_->width() / 2, character_->height() / 2));

@@ -27,30 +27,30 @@ struct FakeLog {
   void Add(std::string s) { calls.push_back(std::move(s)); }
 };
 
-#define LIZHI_FAKE_UNKNOWN(Interface)                                                             \
-  HRESULT WINAPI QueryInterface(REFIID riid, void** out) override {                              \
-    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_##Interface) {               \
-      *out = static_cast<Interface*>(this);                                                       \
-      AddRef();                                                                                   \
-      return S_OK;                                                                                \
-    }                                                                                             \
-    *out = nullptr;                                                                               \
-    return E_NOINTERFACE;                                                                         \
-  }                                                                                               \
-  ULONG WINAPI AddRef() override { return static_cast<ULONG>(++refs_); }                         \
-  ULONG WINAPI Release() override {                                                              \
-    const LONG left = --refs_;                                                                    \
-    if (left == 0) {                                                                              \
-      --log_.objects;                                                                             \
-      delete this;                                                                                \
-    }                                                                                             \
-    return static_cast<ULONG>(left);                                                              \
-  }                                                                                               \
-  HRESULT WINAPI GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }                          \
-  HRESULT WINAPI GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }              \
-  HRESULT WINAPI GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; } \
+#define LIZHI_FAKE_UNKNOWN(Interface)                                                                    \
+  HRESULT WINAPI QueryInterface(REFIID riid, void** out) override {                                      \
+    if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_##Interface) {                      \
+      *out = static_cast<Interface*>(this);                                                              \
+      AddRef();                                                                                          \
+      return S_OK;                                                                                       \
+    }                                                                                                    \
+    *out = nullptr;                                                                                      \
+    return E_NOINTERFACE;                                                                                \
+  }                                                                                                      \
+  ULONG WINAPI AddRef() override { return static_cast<ULONG>(++refs_); }                                 \
+  ULONG WINAPI Release() override {                                                                      \
+    const LONG left = --refs_;                                                                           \
+    if (left == 0) {                                                                                     \
+      --log_.objects;                                                                                    \
+      delete this;                                                                                       \
+    }                                                                                                    \
+    return static_cast<ULONG>(left);                                                                     \
+  }                                                                                                      \
+  HRESULT WINAPI GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }                                  \
+  HRESULT WINAPI GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }                     \
+  HRESULT WINAPI GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }    \
   HRESULT WINAPI Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override { \
-    return E_NOTIMPL;                                                                             \
+    return E_NOTIMPL;                                                                                    \
   }
 
 #define LIZHI_UNUSED(name, ...) \
@@ -242,8 +242,8 @@ class FakeAgentServer {
  public:
   FakeAgentServer() {
     OleInitialize(nullptr);
-    registered_ = SUCCEEDED(CoRegisterClassObject(CLSID_AgentServer, &factory_, CLSCTX_LOCAL_SERVER,
-                                                  REGCLS_MULTIPLEUSE, &cookie_));
+    registered_ = SUCCEEDED(
+        CoRegisterClassObject(CLSID_AgentServer, &factory_, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE, &cookie_));
   }
   ~FakeAgentServer() {
     if (registered_) CoRevokeClassObject(cookie_);

@@ -63,8 +63,8 @@ TEST(AgentPresenter, OurOwnCharacterStandsInWhenTheServerCannotLoad) {
   stage.loads = false;
   AgentPresenter p(stage);
   p.ShowAgent();
-  EXPECT_EQ(stage.Take(), (Calls{"size 0 0", "load C:\\lz\\MonkeyKing.acs", "move 824 568 1", "own place 824 568",
-                                 "own show"}));
+  EXPECT_EQ(stage.Take(),
+            (Calls{"size 0 0", "load C:\\lz\\MonkeyKing.acs", "move 824 568 1", "own place 824 568", "own show"}));
   p.SpeakLine("b");
   p.Greet();
   p.HideAgent();

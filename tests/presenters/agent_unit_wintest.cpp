@@ -98,8 +98,9 @@ TEST_F(AgentUnitOnFakeServer, LoadUsesPathsOfEightBytesOrMoreAndAppliesTheBlock)
        {0, 0, 0, 90, 80, 0, 1},
        {"Load <vt 0>", "GetCharacterEx 1", "SetPosition 0 0", "SetSize 90 80", "SetSoundEffectsOn 0",
         "SetAutoPopupMenu 1"}},
-      {std::nullopt, {1, 0, 0, 90, 0, 1, 1}, {"Load <vt 0>", "GetCharacterEx 1", "SetPosition 0 0",
-                                              "SetSoundEffectsOn 1", "SetAutoPopupMenu 1"}},
+      {std::nullopt,
+       {1, 0, 0, 90, 0, 1, 1},
+       {"Load <vt 0>", "GetCharacterEx 1", "SetPosition 0 0", "SetSoundEffectsOn 1", "SetAutoPopupMenu 1"}},
   };
   for (const Case& c : cases) {
     ASSERT_NE(Create(SaveAgentBlock(c.block)), nullptr);
@@ -131,14 +132,14 @@ TEST_F(AgentUnitOnFakeServer, CommandsPassTheirArgumentsAndAnswerRequestIds) {
   EXPECT_EQ(Show(kWindowId, kUnitId), first);
   EXPECT_EQ(Hide(kWindowId, kUnitId), first + 1);
   EXPECT_NE(Speak(kWindowId, kUnitId, rt::MakeTextValue("\xC4\xE3\xBA\xC3 A")), 0);  // 你好 A
-  const uint8_t utf16[] = {0x60, 0x4F, 0x7D, 0x59, 0x21};                               // 你好, an odd byte
+  const uint8_t utf16[] = {0x60, 0x4F, 0x7D, 0x59, 0x21};                            // 你好, an odd byte
   void* bytes = rt::MakeByteArray(utf16, sizeof utf16);
   EXPECT_NE(Speak(kWindowId, kUnitId, rt::MakeBytesValue(bytes), "http://x/"), 0);
   rt::Free(bytes);
   EXPECT_NE(Play(kWindowId, kUnitId, "greeting"), 0);
   EXPECT_NE(MoveTo(kWindowId, kUnitId, 70000, -5, 1), 0);
-  EXPECT_EQ(Take(), (Calls{"Show 0", "Hide 0", "Speak \xE4\xBD\xA0\xE5\xA5\xBD A|", "Speak \xE4\xBD\xA0\xE5\xA5\xBD|http://x/",
-                           "Play greeting", "MoveTo 4464 -5 1"}));
+  EXPECT_EQ(Take(), (Calls{"Show 0", "Hide 0", "Speak \xE4\xBD\xA0\xE5\xA5\xBD A|",
+                           "Speak \xE4\xBD\xA0\xE5\xA5\xBD|http://x/", "Play greeting", "MoveTo 4464 -5 1"}));
 }
 
 TEST_F(AgentUnitOnFakeServer, PropertiesGoToTheBlockAndToTheServerOnceLoaded) {
@@ -167,8 +168,8 @@ TEST_F(AgentUnitOnFakeServer, PropertiesGoToTheBlockAndToTheServerOnceLoaded) {
   write(kCharacterVisible, rt::MakeLogical(true));
   write(kSpeechEngineId, rt::MakeTextValue("tts"));
   write(kRecognitionEngineId, rt::MakeTextValue("sr"));
-  EXPECT_EQ(Take(), (Calls{"SetPosition 9 40", "SetSize 70 0", "SetAutoPopupMenu 1", "SetTTSModeID tts",
-                           "SetSRModeID sr"}));
+  EXPECT_EQ(Take(),
+            (Calls{"SetPosition 9 40", "SetSize 70 0", "SetAutoPopupMenu 1", "SetTTSModeID tts", "SetSRModeID sr"}));
   EXPECT_EQ(rt::IntOf(read(kCharacterTop)), 32);
   EXPECT_EQ(rt::IntOf(read(kCharacterHeight)), 129);
   EXPECT_EQ(rt::IntOf(read(kSoundEffectsOff)), 1) << "the server says off";
@@ -212,7 +213,7 @@ TEST_F(AgentUnitOnFakeServer, SevenNotificationsBecomeEventsTheOthersAreAccepted
   struct Expected {
     int32_t index, count, a, b, c;
   };
-  const Expected expected[] = {{kEventClick, 3, 0x8001, 10, 20},     {kEventRequestStart, 1, 11, 0, 0},
+  const Expected expected[] = {{kEventClick, 3, 0x8001, 10, 20},      {kEventRequestStart, 1, 11, 0, 0},
                                {kEventRequestComplete, 2, 12, -1, 0}, {kEventCommand, 1, 13, 0, 0},
                                {kEventDragStart, 3, 2, 30, 40},       {kEventDragComplete, 3, 3, 50, 60},
                                {kEventDblClick, 3, 1, 70, 80}};
@@ -223,7 +224,8 @@ TEST_F(AgentUnitOnFakeServer, SevenNotificationsBecomeEventsTheOthersAreAccepted
     EXPECT_EQ(e.unitId, kUnitId);
     EXPECT_EQ(e.eventIndex, expected[i].index) << i;
     EXPECT_EQ(e.argCount, expected[i].count) << i;
-    EXPECT_EQ(std::vector<int32_t>(e.args, e.args + 3), (std::vector<int32_t>{expected[i].a, expected[i].b, expected[i].c}))
+    EXPECT_EQ(std::vector<int32_t>(e.args, e.args + 3),
+              (std::vector<int32_t>{expected[i].a, expected[i].b, expected[i].c}))
         << i;
   }
 }
