@@ -3,17 +3,51 @@
 namespace lizhi::presenters {
 
 namespace {
-bool g_loadTried = false;
+constexpr char kCharacterFile[] = "\\MonkeyKing.acs";
+constexpr char kGreeting[] = "greeting";
+constexpr int32_t kCornerDistance = 200;
 }  // namespace
 
-// The agent unit of this build offers no character methods, so the presenter
-// keeps only its once-per-run loading rule.
-void ShowAgent() { g_loadTried = true; }
-void HideAgent() {}
-void SpeakLine(std::string_view) {}
-void Greet() {}
-bool AgentLoadTried() { return g_loadTried; }
+void AgentPresenter::ShowAgent() {
+  if (!loadTried_) {
+    stage_.SetCharacterSize(0, 0);
+    const bool loaded = stage_.Load(stage_.ProgramDirectory() + kCharacterFile);
+    const int32_t x = static_cast<int32_t>(static_cast<double>(stage_.ScreenWidth()) - kCornerDistance);
+    const int32_t y = static_cast<int32_t>(static_cast<double>(stage_.ScreenHeight()) - kCornerDistance);
+    stage_.MoveTo(x, y, 1);
+    loadTried_ = true;
+    own_ = !loaded;
+    if (own_) stage_.PlaceOwn(x, y);
+  }
+  if (own_) {
+    stage_.ShowOwn();
+  } else {
+    stage_.Show();
+  }
+}
 
-void ShowTipAt(int32_t, int32_t, std::string_view) {}
+void AgentPresenter::HideAgent() {
+  if (own_) {
+    stage_.HideOwn();
+  } else {
+    stage_.Hide();
+  }
+}
+
+void AgentPresenter::SpeakLine(std::string_view line) {
+  if (own_) {
+    stage_.SpeakOwn(line);
+  } else {
+    stage_.Speak(line);
+  }
+}
+
+void AgentPresenter::Greet() {
+  if (own_) {
+    stage_.GreetOwn();
+  } else {
+    stage_.Play(kGreeting);
+  }
+}
 
 }  // namespace lizhi::presenters

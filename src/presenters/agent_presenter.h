@@ -1,22 +1,61 @@
-// The application's operations on the agent character and the balloon tip box.
-// Each does nothing when its unit cannot do the work (no agent server, a tip
-// unit without its method).
+// The application's operations on the agent character: show it (loading it
+// the first time), hide it, let it speak a line, let it greet. Where the agent
+// server cannot load the character, a character of our own stands in through
+// the same operations, so that the agent mode always shows something.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace lizhi::presenters {
 
-// Loads the character on first use, places it near the bottom-right corner
-// and shows it.
+// What the presenter drives: the agent unit's commands and properties, the
+// screen, and our own character.
+class AgentStage {
+ public:
+  virtual ~AgentStage() = default;
+  // The agent unit.
+  virtual void SetCharacterSize(int32_t width, int32_t height) = 0;
+  virtual bool Load(std::string_view path) = 0;
+  virtual void MoveTo(int32_t x, int32_t y, int32_t speed) = 0;
+  virtual void Show() = 0;
+  virtual void Hide() = 0;
+  virtual void Speak(std::string_view line) = 0;
+  virtual void Play(std::string_view animation) = 0;
+  // The world around it.
+  virtual int32_t ScreenWidth() = 0;
+  virtual int32_t ScreenHeight() = 0;
+  virtual std::string ProgramDirectory() = 0;
+  // Our own character: placed once, then shown and hidden where it stands.
+  virtual void PlaceOwn(int32_t x, int32_t y) = 0;
+  virtual void ShowOwn() = 0;
+  virtual void HideOwn() = 0;
+  virtual void SpeakOwn(std::string_view line) = 0;
+  virtual void GreetOwn() = 0;
+};
+
+class AgentPresenter {
+ public:
+  explicit AgentPresenter(AgentStage& stage) : stage_(stage) {}
+
+  void ShowAgent();
+  void HideAgent();
+  void SpeakLine(std::string_view line);
+  void Greet();
+
+  bool loadTried() const { return loadTried_; }
+  bool usesOwnCharacter() const { return own_; }
+
+ private:
+  AgentStage& stage_;
+  bool loadTried_ = false;  // set by the first ShowAgent, never reset
+  bool own_ = false;        // the server could not load the character
+};
+
+// The program's presenter, on the start-up window's agent unit.
 void ShowAgent();
 void HideAgent();
 void SpeakLine(std::string_view line);
 void Greet();
-// Whether ShowAgent has tried to load the character in this run.
-bool AgentLoadTried();
-
-// The balloon tip box's ShowTipAt at a screen point, without an icon.
-void ShowTipAt(int32_t x, int32_t y, std::string_view line);
 
 }  // namespace lizhi::presenters

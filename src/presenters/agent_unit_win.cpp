@@ -1,10 +1,382 @@
 #include "presenters/agent_unit.h"
 
-#include "runtime/units/minimal_unit.h"
+#include <windows.h>
+#include <agtsvr.h>
+#include <ole2.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "presenters/agent_block.h"
+#include "presenters/agent_com_win.h"
+#include "presenters/agent_sink_win.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/win_handles.h"
+#include "runtime/frame/unit_host.h"
+#include "runtime/frame/unit_windows_win.h"
 
 namespace lizhi::agent {
+
+namespace {
+
+constexpr int32_t kNoCharacter = -1;
+
+struct AgentUnit {
+  HWND window = nullptr;  // the placeholder
+  uint32_t windowId = 0;
+  uint32_t unitId = 0;
+  bool designMode = false;
+  bool oleInitialised = false;
+  AgentPropertyBlock block;
+  ComPtr<IAgentEx> server;
+  ComPtr<IAgentCharacterEx> character;
+  int32_t characterId = kNoCharacter;
+  IAgentNotifySinkEx* sink = nullptr;
+  int32_t sinkId = 0;
+  std::string speechEngineId;
+  std::string recognitionEngineId;
+};
+
+std::vector<AgentUnit*>& LiveUnits() {
+  static std::vector<AgentUnit*> units;
+  return units;
+}
+
+AgentUnit* FindUnit(uint32_t windowId, uint32_t unitId) {
+  for (AgentUnit* u : LiveUnits()) {
+    if (u->windowId == windowId && u->unitId == unitId) return u;
+  }
+  return nullptr;
+}
+
+AgentUnit* Unit(void* unit) { return static_cast<AgentUnit*>(unit); }
+
+IAgentCharacterEx* CharacterOf(uint32_t windowId, uint32_t unitId) {
+  AgentUnit* u = FindUnit(windowId, unitId);
+  return u ? u->character.get() : nullptr;
+}
+
+void FireEvent(uint32_t windowId, uint32_t unitId, int32_t index, int32_t argCount, const int32_t* args) {
+  rt::EventRecord event;
+  event.windowId = windowId;
+  event.unitId = unitId;
+  event.eventIndex = index;
+  event.argCount = std::clamp(argCount, 0, 5);
+  std::copy(args, args + event.argCount, event.args);
+  AgentHooks().host(rt::kHostFireEvent, reinterpret_cast<intptr_t>(&event), 0);
+}
+
+// The placeholder: a small face of our own on the button face.
+void PaintPlaceholder(HWND window) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(window, &ps);
+  RECT r;
+  GetClientRect(window, &r);
+  FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+  win::GdiObject face(CreateSolidBrush(RGB(250, 170, 60)));
+  win::GdiObject eye(CreateSolidBrush(RGB(40, 30, 20)));
+  {
+    win::Selected brush(dc, face.get());
+    win::Selected pen(dc, GetStockObject(BLACK_PEN));
+    Ellipse(dc, 4, 4, 28, 28);
+  }
+  win::Selected brush(dc, eye.get());
+  win::Selected pen(dc, GetStockObject(NULL_PEN));
+  Ellipse(dc, 10, 11, 14, 16);
+  Ellipse(dc, 18, 11, 22, 16);
+  Arc(dc, 10, 14, 22, 24, 10, 20, 22, 20);
+  EndPaint(window, &ps);
+}
+
+// Releases the server side in its order: character, character id, sink, server.
+void Disconnect(AgentUnit& u) {
+  u.character.reset();
+  if (u.characterId != kNoCharacter) {
+    if (u.server) u.server->Unload(u.characterId);
+    u.characterId = kNoCharacter;
+  }
+  if (u.sink) {
+    if (u.sinkId != 0 && u.server) u.server->Unregister(u.sinkId);
+    u.sinkId = 0;
+    u.sink->Release();
+    u.sink = nullptr;
+  }
+  u.server.reset();
+}
+
+bool OnUnitMessage(void* unit, HWND window, UINT message, WPARAM, LPARAM, LRESULT& result) {
+  switch (message) {
+    case WM_PAINT:
+      PaintPlaceholder(window);
+      result = 0;
+      return true;
+    case WM_DESTROY:
+      Disconnect(*Unit(unit));
+      return false;
+    default:
+      return false;
+  }
+}
+
+void OnUnitDestroyed(void* unit) {
+  AgentUnit* u = Unit(unit);
+  std::erase(LiveUnits(), u);
+  Disconnect(*u);
+  if (u->oleInitialised) OleUninitialize();
+  delete u;
+}
+
+bool Connect(AgentUnit& u) {
+  if (FAILED(OleInitialize(nullptr))) return false;
+  u.oleInitialised = true;
+  if (FAILED(CoCreateInstance(CLSID_AgentServer, nullptr, CLSCTX_LOCAL_SERVER, IID_IAgentEx,
+                              reinterpret_cast<void**>(u.server.put()))) ||
+      !u.server) {
+    u.server.reset();
+    return true;  // no server: the unit stays, inert
+  }
+  u.sink = MakeAgentSink(u.windowId, u.unitId, &FireEvent);
+  __LONG32 id = 0;
+  if (SUCCEEDED(u.server->Register(u.sink, &id))) u.sinkId = id;
+  return true;
+}
+
+// Entry 1.
+void* Create(const rt::UnitCreateParams& p) {
+  std::optional<AgentPropertyBlock> block = LoadAgentBlock(p.block, p.blockSize);
+  if (!block) return nullptr;
+  auto unit = std::make_unique<AgentUnit>();
+  unit->windowId = p.windowId;
+  unit->unitId = p.unitId;
+  unit->designMode = p.extra != 0;
+  unit->block = *block;
+  rt::UnitCreateParams placeholder = p;
+  placeholder.width = placeholder.height = 32;
+  AgentUnit* u = unit.get();
+  u->window = rt::CreateUnitHostWindow(placeholder, u, &OnUnitMessage, &OnUnitDestroyed);
+  if (!u->window) return nullptr;
+  unit.release();  // the window frees the unit from here on
+  LiveUnits().push_back(u);
+  if (!u->designMode && !Connect(*u)) {
+    DestroyWindow(u->window);
+    return nullptr;
+  }
+  return u;
+}
+
+void* WindowOf(void* unit) { return Unit(unit)->window; }
+
+// The speech and recognition engine ids through the server.
+using GetModeId = HRESULT (WINAPI IAgentCharacterEx::*)(BSTR*);
+using SetModeId = HRESULT (WINAPI IAgentCharacterEx::*)(BSTR);
+
+// Entry 4.
+void PropertyWritten(void* unit, int32_t ownIndex, int32_t arrayIndex, const rt::TypedValue& value) {
+  AgentUnit& u = *Unit(unit);
+  if (arrayIndex >= 0) return;
+  const int32_t index = ownIndex + 8;
+  IAgentCharacterEx* c = u.character.get();
+  if (index == kSpeechEngineId || index == kRecognitionEngineId) {
+    if (!c) return;
+    const char* text = value.type == rt::kTypeText ? rt::TextOf(value) : nullptr;
+    Bstr id(WideFromLocal(text ? text : ""));
+    if (index == kSpeechEngineId) {
+      c->SetTTSModeID(id.get());
+    } else {
+      c->SetSRModeID(id.get());
+    }
+    return;
+  }
+  int32_t* field = BlockField(u.block, index);
+  if (!field) return;  // CharacterVisible is read only
+  const int32_t v = rt::IntOf(value);
+  *field = IsInvertedProperty(index) ? (v == 0 ? 1 : 0) : v;
+  if (!c) return;
+  switch (index) {
+    case kCharacterTop:
+    case kCharacterLeft:
+      c->SetPosition(u.block.left, u.block.top);
+      return;
+    case kCharacterWidth:
+    case kCharacterHeight:
+      c->SetSize(u.block.width, u.block.height);
+      return;
+    case kSoundEffectsOff:
+      c->SetSoundEffectsOn(u.block.soundEffectsOn);
+      return;
+    case kAutoPopupMenuOff:
+      c->SetAutoPopupMenu(u.block.autoPopupMenuOn);
+      return;
+    default:
+      return;
+  }
+}
+
+// Entry 5.
+std::vector<uint8_t> SaveBlock(void* unit) { return SaveAgentBlock(Unit(unit)->block); }
+
+std::string ReadModeId(IAgentCharacterEx* c, GetModeId get) {
+  Bstr id;
+  if (FAILED((c->*get)(id.put()))) return {};
+  return LocalFromWide(id.get(), id.get() ? SysStringLen(id.get()) : 0);
+}
+
+// Entry 6. With a character the server answers first, and what it says is kept.
+bool ReadProperty(void* unit, int32_t ownIndex, rt::TypedValue& out) {
+  AgentUnit& u = *Unit(unit);
+  const int32_t index = ownIndex + 8;
+  IAgentCharacterEx* c = u.character.get();
+  AgentPropertyBlock& b = u.block;
+  switch (index) {
+    case kCharacterTop:
+    case kCharacterLeft: {
+      __LONG32 left = 0, top = 0;
+      if (c && SUCCEEDED(c->GetPosition(&left, &top))) b.left = left, b.top = top;
+      out = rt::MakeInt(index == kCharacterTop ? b.top : b.left);
+      return true;
+    }
+    case kCharacterWidth:
+    case kCharacterHeight: {
+      __LONG32 width = 0, height = 0;
+      if (c && SUCCEEDED(c->GetSize(&width, &height))) b.width = width, b.height = height;
+      out = rt::MakeInt(index == kCharacterWidth ? b.width : b.height);
+      return true;
+    }
+    case kSoundEffectsOff: {
+      __LONG32 on = 0;
+      if (c && SUCCEEDED(c->GetSoundEffectsOn(&on))) b.soundEffectsOn = on;
+      out = rt::MakeLogical(b.soundEffectsOn == 0);
+      return true;
+    }
+    case kAutoPopupMenuOff: {
+      __LONG32 on = 0;
+      if (c && SUCCEEDED(c->GetAutoPopupMenu(&on))) b.autoPopupMenuOn = on;
+      out = rt::MakeLogical(b.autoPopupMenuOn == 0);
+      return true;
+    }
+    case kCharacterVisible: {
+      __LONG32 visible = 0;
+      out = rt::MakeLogical(c && SUCCEEDED(c->GetVisible(&visible)) && visible != 0);
+      return true;
+    }
+    case kSpeechEngineId:
+    case kRecognitionEngineId: {
+      std::string& cached = index == kSpeechEngineId ? u.speechEngineId : u.recognitionEngineId;
+      if (c)
+        cached = ReadModeId(
+            c, index == kSpeechEngineId ? &IAgentCharacterEx::GetTTSModeID : &IAgentCharacterEx::GetSRModeID);
+      out = rt::MakeTextValue(rt::CopyText(cached));
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+// The request id a call gave back, or 0 when it failed.
+template <typename Call>
+int32_t RequestOf(Call call) {
+  __LONG32 request = 0;
+  return SUCCEEDED(call(&request)) ? request : 0;
+}
+
+}  // namespace
+
+bool Load(uint32_t windowId, uint32_t unitId, std::optional<std::string_view> path) {
+  AgentUnit* u = FindUnit(windowId, unitId);
+  if (!u || !u->server) return false;
+  VARIANT key;
+  VariantInit(&key);
+  if (path && PathIsLoadKey(*path)) {
+    const std::wstring wide = WideFromLocal(*path);
+    key.vt = VT_BSTR;
+    key.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+  }
+  __LONG32 characterId = 0, request = 0;
+  const HRESULT loaded = u->server->Load(key, &characterId, &request);
+  VariantClear(&key);
+  if (FAILED(loaded)) return false;
+  // A character loaded before stays the server's until the unit goes.
+  if (u->characterId != kNoCharacter && u->characterId != characterId) u->server->Unload(u->characterId);
+  u->characterId = characterId;
+  if (FAILED(u->server->GetCharacterEx(characterId, u->character.put())) || !u->character) {
+    u->character.reset();
+    return false;
+  }
+  const AgentPropertyBlock& b = u->block;
+  u->character->SetPosition(b.left, b.top);
+  if (b.width > 0 && b.height > 0) u->character->SetSize(b.width, b.height);
+  u->character->SetSoundEffectsOn(b.soundEffectsOn);
+  u->character->SetAutoPopupMenu(b.autoPopupMenuOn);
+  return true;
+}
+
+int32_t Show(uint32_t windowId, uint32_t unitId) {
+  IAgentCharacterEx* c = CharacterOf(windowId, unitId);
+  return c ? RequestOf([&](__LONG32* r) { return c->Show(0, r); }) : 0;
+}
+
+int32_t Hide(uint32_t windowId, uint32_t unitId) {
+  IAgentCharacterEx* c = CharacterOf(windowId, unitId);
+  return c ? RequestOf([&](__LONG32* r) { return c->Hide(0, r); }) : 0;
+}
+
+int32_t Speak(uint32_t windowId, uint32_t unitId, const rt::TypedValue& text, std::optional<std::string_view> url) {
+  IAgentCharacterEx* c = CharacterOf(windowId, unitId);
+  if (!c) return 0;
+  std::wstring words;
+  if (rt::BaseType(text.type) == rt::kTypeBytes) {
+    // UTF-16 units as they stand; an odd last byte is no unit.
+    if (const void* block = rt::GetPointer<const void>(text)) {
+      const uint8_t* data = rt::ByteArrayData(block);
+      const size_t units = rt::ByteArrayLength(block) / 2;
+      words.resize(units);
+      for (size_t i = 0; i < units; ++i) words[i] = static_cast<wchar_t>(data[2 * i] | (data[2 * i + 1] << 8));
+    }
+  } else if (rt::BaseType(text.type) == rt::kTypeText) {
+    const char* t = rt::TextOf(text);
+    words = WideFromLocal(t ? t : "");
+  }
+  Bstr spoken(words);
+  Bstr link(WideFromLocal(url.value_or(std::string_view())));
+  return RequestOf([&](__LONG32* r) { return c->Speak(spoken.get(), link.get(), r); });
+}
+
+int32_t Play(uint32_t windowId, uint32_t unitId, std::string_view animation) {
+  IAgentCharacterEx* c = CharacterOf(windowId, unitId);
+  if (!c) return 0;
+  Bstr name(WideFromLocal(animation));
+  return RequestOf([&](__LONG32* r) { return c->Play(name.get(), r); });
+}
+
+int32_t MoveTo(uint32_t windowId, uint32_t unitId, int32_t x, int32_t y, int32_t speed) {
+  IAgentCharacterEx* c = CharacterOf(windowId, unitId);
+  return c ? RequestOf([&](__LONG32* r) { return c->MoveTo(CutTo16(x), CutTo16(y), speed, r); }) : 0;
+}
+
+void FireMouseEvent(uint32_t windowId, uint32_t unitId, int32_t index, int32_t keys, int32_t x, int32_t y) {
+  const int32_t args[] = {keys & 0xFFFF, x, y};
+  FireEvent(windowId, unitId, index, 3, args);
+}
+
+bool HasServer(uint32_t windowId, uint32_t unitId) {
+  AgentUnit* u = FindUnit(windowId, unitId);
+  return u && u->server;
+}
+
+bool HasCharacter(uint32_t windowId, uint32_t unitId) { return CharacterOf(windowId, unitId) != nullptr; }
+
+AgentUnitHooks& AgentHooks() {
+  static AgentUnitHooks hooks{&rt::UnitHostCallback};
+  return hooks;
+}
+
 const rt::UnitType& AgentUnitType() {
-  static const rt::UnitType type = rt::MakeMinimalUnitType(rt::kUnitTypeAgent, "AgentUnit");
+  static const rt::UnitType type{rt::kUnitTypeAgent, "AgentUnit",      rt::kTypeFiresEvents, &Create,
+                                 &WindowOf,          &PropertyWritten, &SaveBlock,           &ReadProperty};
   return type;
 }
+
 }  // namespace lizhi::agent
