@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "support/pump_win.h"
+
 namespace lizhi::test {
 
 namespace {
@@ -58,11 +60,21 @@ HWND FileNameField(HWND dialog) {
 }
 
 bool ChooseFile(HWND dialog, const std::string& path) {
-  HWND field = FileNameField(dialog);
-  if (!field) return false;
-  DWORD_PTR ignored = 0;
-  SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_ABORTIFHUNG, kReplyLimitMs,
-                      &ignored);
+  // The dialog fills its file name field while it starts: a name typed before
+  // that would be replaced by the program's own. So the name is typed until
+  // the field holds it on a dialog that shows.
+  HWND field = nullptr;
+  const bool typed = WaitUntil(
+      [&] {
+        if (!IsWindowVisible(dialog) || !(field = FileNameField(dialog))) return false;
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_ABORTIFHUNG,
+                            kReplyLimitMs, &ignored);
+        PumpFor(50);
+        return TextOfWindow(field) == path;
+      },
+      5000);
+  if (!typed) return false;
   // The dialog's list view and toolbar may carry id 1 too: the button is meant.
   ControlSearch open{"Button", IDOK};
   EnumChildWindows(dialog, &FindControl, reinterpret_cast<LPARAM>(&open));
