@@ -3,25 +3,13 @@
 # show: the tray icon's picture (a yellow star on a red disc with a dark rim) at
 # 16, 32 and 48 pixels, 32-bit colour with soft edges. Run it from this folder
 # after changing the picture; the result is committed.
-import math, struct
+import math, os, struct, sys
 
-RED, RIM, STAR = (214, 40, 32), (120, 16, 12), (255, 214, 0)
 SIZES, SS = (16, 32, 48), 8
 
-def star_contains(x, y, cx, cy, r_out, r_in):
-    pts = []
-    for k in range(10):
-        a = -math.pi / 2 + k * math.pi / 5
-        r = r_out if k % 2 == 0 else r_in
-        pts.append((cx + r * math.cos(a), cy + r * math.sin(a)))
-    inside = False
-    j = len(pts) - 1
-    for i in range(len(pts)):
-        xi, yi = pts[i]; xj, yj = pts[j]
-        if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
-            inside = not inside
-        j = i
-    return inside
+# The picture's colours and star come from the tray icon's own script.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "data"))
+from tray_icon import RED, RIM, STAR, star_contains  # noqa: E402
 
 def draw(n):
     # The tray icon's geometry on its 32-unit grid, scaled to n pixels.

@@ -21,16 +21,6 @@ HWND WaitForVisible(DWORD pid, const char* className, DWORD ms) {
   return found;
 }
 
-// A real click, as the user's mouse gives it.
-void ClickAt(int x, int y) {
-  SetCursorPos(x, y);
-  INPUT input[2] = {};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, input, sizeof(INPUT));
-}
-
 TEST(AppAgent, OurCharacterShowsSpeaksEachLineOpensTheMenuAndLeavesWithTheMode) {
   AppSession app;
   app.Store("rand", "f");

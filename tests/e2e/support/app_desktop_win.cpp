@@ -67,6 +67,15 @@ void PostMenuCommand(HWND startupWindow, MenuRecord record) {
   PostMessageA(startupWindow, WM_COMMAND, MAKEWPARAM(20000 + record, 0), 0);
 }
 
+void ClickAt(int x, int y) {
+  SetCursorPos(x, y);
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, input, sizeof(INPUT));
+}
+
 std::string ReadLzKey(const std::string& iniPath, const char* key, const char* fallback) {
   std::vector<char> buffer(10240);
   GetPrivateProfileStringA("lz", key, fallback, buffer.data(), static_cast<DWORD>(buffer.size()), iniPath.c_str());

@@ -54,6 +54,9 @@ enum MenuRecord : int {
 };
 void PostMenuCommand(HWND startupWindow, MenuRecord record);
 
+// A real left click at a screen point, as the user's mouse gives it.
+void ClickAt(int x, int y);
+
 // A key of section "lz" in the settings file; `fallback` when missing.
 std::string ReadLzKey(const std::string& iniPath, const char* key, const char* fallback = "<none>");
 void WriteLzKey(const std::string& iniPath, const char* key, const char* value);
