@@ -75,13 +75,12 @@ TEST(StoredData, AboutTextKeepsItsFrame) {
   std::string tail = "\r\n\r\n" + std::string(kTipPrefix);
   EXPECT_EQ(about.substr(about.size() - tail.size()), tail);
   EXPECT_EQ(about.find('\0'), std::string_view::npos);
-  // The balloon and the character are named once, in the sentence saying they
-  // do not work yet; nothing describes them as working.
-  for (std::string_view word : {"\xC6\xF8\xC5\xDD", "\xBE\xAB\xC1\xE9"}) {  // 气泡, 精灵
-    size_t first = about.find(word);
-    EXPECT_NE(first, std::string_view::npos);
-    EXPECT_EQ(about.find(word, first + 1), std::string_view::npos);
+  // Every display mode is named, and none is said to be still in the making (制作中).
+  for (std::string_view mode : {"\xB1\xEA\xCC\xE2\xC0\xB8\xCF\xD4\xCA\xBE", "\xCA\xF3\xB1\xEA\xB8\xFA\xCB\xE6",
+                                "\xC6\xF8\xC5\xDD\xCF\xD4\xCA\xBE", "\xBE\xAB\xC1\xE9\xCF\xD4\xCA\xBE"}) {
+    EXPECT_NE(about.find(mode), std::string_view::npos);
   }
+  EXPECT_EQ(about.find("\xD6\xC6\xD7\xF7\xD6\xD0"), std::string_view::npos);
 }
 
 TEST(StoredData, TrayIconIsOneThirtyTwoPixelImageIconFile) {
