@@ -85,43 +85,24 @@ TEST(AppEverydayE2E, AUtf8LineIsShownInGbkAndAnEditShowsAtTheNextTick) {
       << "the saved line is not shown; the strip shows " << StripLine(app.window);
 }
 
-// A borderless window over the whole primary monitor, as a film or a
-// presentation shows, brought to the front.
-class FullScreenWindow {
- public:
-  FullScreenWindow() {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = "LizhiE2EFullScreen";
-    RegisterClassA(&wc);
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    GetMonitorInfoA(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
-    area = info.rcMonitor;
-    window_ = CreateWindowExA(0, wc.lpszClassName, "film", WS_POPUP | WS_VISIBLE, area.left, area.top,
-                              area.right - area.left, area.bottom - area.top, nullptr, nullptr, wc.hInstance, nullptr);
-    SetForegroundWindow(window_);
-    UpdateWindow(window_);
-    PumpFor(200);
-  }
-  ~FullScreenWindow() { DestroyWindow(window_); }
-  HWND handle() const { return window_; }
-  RECT area{};
-
- private:
-  HWND window_ = nullptr;
-};
+// The primary monitor's whole rectangle.
+RECT PrimaryMonitor() {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoA(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
+  return info.rcMonitor;
+}
 
 TEST(AppEverydayE2E, AFullScreenWindowInFrontGetsNoLineWhileANormalOneDoes) {
   AppSession app;
   app.Store("time", "1");
   ASSERT_TRUE(app.Start());
   {
-    FullScreenWindow film;
+    // A borderless window over the whole monitor, as a film or a presentation shows.
+    const RECT area = PrimaryMonitor();
+    ForegroundWindow film(area.left, area.top, area.right - area.left, area.bottom - area.top, WS_POPUP);
     ASSERT_EQ(GetForegroundWindow(), film.handle());
-    const RECT top{film.area.right - 600, film.area.top, film.area.right, film.area.top + 60};
+    const RECT top{area.right - 600, area.top, area.right, area.top + 60};
     int yellow = 0;
     for (DWORD start = GetTickCount(); GetTickCount() - start < 3500;) {
       PumpFor(100);

@@ -67,12 +67,7 @@ struct Installation {
   const std::string startupShortcut = Folder(CSIDL_STARTUP) + "\\" + kAutoStartName + ".lnk";
 
   ~Installation() {
-    std::string from = dir + std::string(1, '\0');
-    SHFILEOPSTRUCTA op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    SHFileOperationA(&op);
+    DeleteTree(dir);
     DeleteFileA(shortcut.c_str());
     DeleteFileA(startupShortcut.c_str());
     RegDeleteTreeA(HKEY_CURRENT_USER, kUninstallKey);

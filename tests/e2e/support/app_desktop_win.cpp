@@ -25,10 +25,10 @@ void RegisterClassOnce() {
 
 }  // namespace
 
-ForegroundWindow::ForegroundWindow(int left, int top, int width, int height) {
+ForegroundWindow::ForegroundWindow(int left, int top, int width, int height, DWORD style) {
   RegisterClassOnce();
-  window_ = CreateWindowExA(0, kWindowClass, "lizhi e2e", WS_OVERLAPPEDWINDOW | WS_VISIBLE, left, top, width, height,
-                            nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  window_ = CreateWindowExA(0, kWindowClass, "lizhi e2e", style | WS_VISIBLE, left, top, width, height, nullptr, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
   SetForegroundWindow(window_);
   UpdateWindow(window_);
   PumpFor(200);

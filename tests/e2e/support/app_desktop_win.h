@@ -17,7 +17,7 @@ namespace lizhi::test {
 // A plain white top-level window, shown and brought to the foreground.
 class ForegroundWindow {
  public:
-  ForegroundWindow(int left, int top, int width, int height);
+  ForegroundWindow(int left, int top, int width, int height, DWORD style = WS_OVERLAPPEDWINDOW);
   ~ForegroundWindow();
   ForegroundWindow(const ForegroundWindow&) = delete;
   ForegroundWindow& operator=(const ForegroundWindow&) = delete;

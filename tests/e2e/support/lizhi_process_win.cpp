@@ -32,14 +32,17 @@ TempDirectory::TempDirectory() {
   }
 }
 
-TempDirectory::~TempDirectory() {
-  if (path_.empty()) return;
-  std::string from = path_ + std::string(1, '\0');
+void DeleteTree(const std::string& path) {
+  std::string from = path + std::string(1, '\0');
   SHFILEOPSTRUCTA op{};
   op.wFunc = FO_DELETE;
   op.pFrom = from.c_str();
   op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
   SHFileOperationA(&op);
+}
+
+TempDirectory::~TempDirectory() {
+  if (!path_.empty()) DeleteTree(path_);
 }
 
 ChildProcess::~ChildProcess() {

@@ -52,6 +52,8 @@ class ChildProcess {
 
 // Whole contents of a file, or nothing when it cannot be read.
 bool FileExists(const std::string& path);
+// Deletes a folder with everything in it, quietly.
+void DeleteTree(const std::string& path);
 // The first top-level window of that class owned by the process (visible ones
 // only when asked), or null.
 HWND TopWindowOfClass(DWORD pid, const char* className, bool visibleOnly);
