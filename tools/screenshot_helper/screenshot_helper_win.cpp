@@ -6,6 +6,8 @@
 //   screenshot_helper foreground prints the foreground window's "window" line
 //   screenshot_helper menu X Y opens lizhi's tray menu with the cursor at X, Y,
 //                              as a click on the tray icon does
+//   screenshot_helper command N chooses the tray menu's record N, as a click on
+//                              that item does
 //   screenshot_helper end      asks lizhi to end, as its own exit does
 // Exits with 1 when no lizhi runs.
 #include <windows.h>
@@ -19,6 +21,7 @@ namespace {
 
 constexpr UINT kTrayCallbackMessage = 0x8064;  // lizhi's tray icon callback
 constexpr UINT kEndRequestMessage = 0x83E7;    // answered by lizhi's message window
+constexpr int kFirstMenuCommand = 20000;       // the command id of the menu's record 0
 
 struct Search {
   DWORD pid;
@@ -81,6 +84,10 @@ int main(int argc, char** argv) {
     SetCursorPos(std::atoi(argv[2]), std::atoi(argv[3]));
     PostMessageA(icon, kTrayCallbackMessage, reinterpret_cast<WPARAM>(icon), WM_RBUTTONUP);
     return 0;
+  }
+  if (std::strcmp(argv[1], "command") == 0 && argc == 3) {
+    WPARAM command = MAKEWPARAM(kFirstMenuCommand + std::atoi(argv[2]), 0);
+    return PostMessageA(startup, WM_COMMAND, command, 0) ? 0 : 1;
   }
   return 1;
 }
