@@ -1,7 +1,8 @@
 ; lizhi's per-user installer. It needs no administrator rights: lizhi keeps
 ; setup.ini and its txt\ folder beside itself, so it goes where the user can
 ; write, the local programs folder. makensis gets VERSION, TARGET (x86-unicode
-; or amd64-unicode), EXE, README, LICENCE, ICON and OUTFILE from the build.
+; or amd64-unicode), EXE, README, LICENCE, LICENCE_PAGE, ICON and OUTFILE from
+; the build.
 Unicode true
 Target ${TARGET}
 SetCompressor /SOLID lzma
@@ -30,7 +31,7 @@ InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
-!insertmacro MUI_PAGE_LICENSE "${LICENCE}"
+!insertmacro MUI_PAGE_LICENSE "${LICENCE_PAGE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_RUN
