@@ -1,7 +1,8 @@
 ; lizhi's per-user installer. It needs no administrator rights: lizhi keeps
 ; setup.ini and its txt\ folder beside itself, so it goes where the user can
 ; write, the local programs folder. makensis gets VERSION, TARGET (x86-unicode
-; or amd64-unicode), EXE, README, ICON and OUTFILE from the build.
+; or amd64-unicode), EXE, README, LICENCE, LICENCE_PAGE, ICON and OUTFILE from
+; the build.
 Unicode true
 Target ${TARGET}
 SetCompressor /SOLID lzma
@@ -30,6 +31,7 @@ InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
+!insertmacro MUI_PAGE_LICENSE "${LICENCE_PAGE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_RUN
@@ -45,7 +47,8 @@ VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductName" "lizhi 励志"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "FileDescription" "lizhi 励志 setup"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "ProductVersion" "${VERSION}"
-VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "LegalCopyright" "the lizhi authors"
+VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "LegalCopyright" "Copyright (C) 2026 the lizhi authors"
+VIAddVersionKey /LANG=${LANG_SIMPCHINESE} "Comments" "Free software under the MIT licence (LICENSE.txt)"
 
 ; Ends every lizhi whose program file is $INSTDIR\lizhi.exe, and only those: a
 ; copy the user runs from another folder keeps running.
@@ -102,6 +105,7 @@ Section "lizhi"
   SetOutPath "$INSTDIR"
   File "/oname=lizhi.exe" "${EXE}"
   File "/oname=readme.txt" "${README}"
+  File "/oname=LICENSE.txt" "${LICENCE}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortCut "${SHORTCUT}" "$INSTDIR\lizhi.exe" "" "$INSTDIR\lizhi.exe" 0
 
@@ -148,6 +152,7 @@ Section "Uninstall"
 
   Delete "$INSTDIR\lizhi.exe"
   Delete "$INSTDIR\readme.txt"
+  Delete "$INSTDIR\LICENSE.txt"
   Delete "${SHORTCUT}"
 
   ; The start with the session, in each of the ways lizhi registers it.

@@ -1,9 +1,10 @@
 # Starts a private Xvfb and sets DISPLAY; stop_xvfb ends it. Xvfb itself picks
 # a free display and tells it through -displayfd, so two runs never race for one.
+# LIZHI_XVFB_SCREEN sets the screen's size (1024x768x24 by default).
 start_xvfb() {
   local out
   out=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$out" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${LIZHI_XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$out" >/dev/null 2>&1 &
   LIZHI_XVFB_PID=$!
   for _ in $(seq 1 100); do
     if [ -s "$out" ]; then

@@ -90,6 +90,7 @@ TEST(ResourcesWin, VersionBlockCarriesTheProjectVersionAndNames) {
     EXPECT_EQ(VersionString(block, L"FileDescription"), L"\x52B1\x5FD7 reminder");
     EXPECT_EQ(VersionString(block, L"OriginalFilename"), L"lizhi.exe");
     EXPECT_EQ(VersionString(block, L"LegalCopyright").rfind(L"Copyright (C) ", 0), 0u);
+    EXPECT_NE(VersionString(block, L"Comments").find(L"MIT licence"), std::wstring::npos);
   }
 }
 

@@ -87,8 +87,8 @@ TEST(InstallerE2E, SilentInstallRunsAndSilentUninstallEndsItAndKeepsTheUsersFile
   ASSERT_TRUE(RunToEnd("\"" + setup + "\" /S", 120000, &code));
   ASSERT_EQ(code, 0u);
   const std::string exe = installed.File("lizhi.exe");
-  for (const std::string& file :
-       {exe, installed.File("readme.txt"), installed.File("uninstall.exe"), installed.shortcut})
+  for (const std::string& file : {exe, installed.File("readme.txt"), installed.File("LICENSE.txt"),
+                                  installed.File("uninstall.exe"), installed.shortcut})
     EXPECT_TRUE(FileExists(file)) << file;
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kUninstallKey, "DisplayIcon"), exe + ",0");
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kUninstallKey, "DisplayVersion"), LIZHI_VERSION);
@@ -119,7 +119,8 @@ TEST(InstallerE2E, SilentInstallRunsAndSilentUninstallEndsItAndKeepsTheUsersFile
   ASSERT_TRUE(RunToEnd("\"" + installed.File("uninstall.exe") + "\" /S", 60000, &code));
   EXPECT_EQ(lizhi.WaitExit(20000), std::optional<DWORD>(0)) << "the installed lizhi ends as its own exit does";
   EXPECT_TRUE(WaitUntil([&] { return !FileExists(installed.File("uninstall.exe")); }, 30000));
-  for (const std::string& file : {exe, installed.File("readme.txt"), installed.shortcut, installed.startupShortcut})
+  for (const std::string& file : {exe, installed.File("readme.txt"), installed.File("LICENSE.txt"), installed.shortcut,
+                                  installed.startupShortcut})
     EXPECT_FALSE(FileExists(file)) << file;
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kUninstallKey, "DisplayName"), "<none>");
   EXPECT_EQ(RegText(HKEY_CURRENT_USER, kRunKey, kAutoStartName), "<none>");

@@ -4,8 +4,11 @@
 //                              line each, followed by "region <l> <t> <r> <b>"
 //                              lines (screen pixels) for a shaped window
 //   screenshot_helper foreground prints the foreground window's "window" line
+//   screenshot_helper move L T W H places the foreground window there
 //   screenshot_helper menu X Y opens lizhi's tray menu with the cursor at X, Y,
 //                              as a click on the tray icon does
+//   screenshot_helper command N chooses the tray menu's record N, as a click on
+//                              that item does
 //   screenshot_helper end      asks lizhi to end, as its own exit does
 // Exits with 1 when no lizhi runs.
 #include <windows.h>
@@ -19,6 +22,7 @@ namespace {
 
 constexpr UINT kTrayCallbackMessage = 0x8064;  // lizhi's tray icon callback
 constexpr UINT kEndRequestMessage = 0x83E7;    // answered by lizhi's message window
+constexpr int kFirstMenuCommand = 20000;       // the command id of the menu's record 0
 
 struct Search {
   DWORD pid;
@@ -60,8 +64,17 @@ int main(int argc, char** argv) {
     HWND window = GetForegroundWindow();
     RECT frame{};
     if (!window || !GetWindowRect(window, &frame)) return 1;
-    std::printf("window foreground %ld %ld %ld %ld\n", frame.left, frame.top, frame.right, frame.bottom);
+    char name[128] = {};
+    GetClassNameA(window, name, sizeof name);
+    std::printf("window %s %ld %ld %ld %ld\n", name, frame.left, frame.top, frame.right, frame.bottom);
     return 0;
+  }
+  if (argc == 6 && std::strcmp(argv[1], "move") == 0) {
+    HWND window = GetForegroundWindow();
+    return window && MoveWindow(window, std::atoi(argv[2]), std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
+                                TRUE)
+               ? 0
+               : 1;
   }
   if (argc >= 2 && std::strcmp(argv[1], "end") == 0) {
     HWND messages = FindWindowA("LizhiRuntimeMessageWindow", nullptr);
@@ -81,6 +94,10 @@ int main(int argc, char** argv) {
     SetCursorPos(std::atoi(argv[2]), std::atoi(argv[3]));
     PostMessageA(icon, kTrayCallbackMessage, reinterpret_cast<WPARAM>(icon), WM_RBUTTONUP);
     return 0;
+  }
+  if (std::strcmp(argv[1], "command") == 0 && argc == 3) {
+    WPARAM command = MAKEWPARAM(kFirstMenuCommand + std::atoi(argv[2]), 0);
+    return PostMessageA(startup, WM_COMMAND, command, 0) ? 0 : 1;
   }
   return 1;
 }

@@ -42,9 +42,11 @@ bool ReadWholeFile(const char* path, size_t headerRoom, AllocationFailure onFail
 bool WriteWholeFile(const char* path, std::span<const std::span<const uint8_t>> pieces);
 
 // Replaces the file's contents through a temporary file next to it, so the old
-// contents survive a failed write. The last-write time is moved past the old
-// one, so readers that cache a file by that time (the INI functions) read it
-// anew even when both writes fall in one tick of the file system's clock.
+// contents survive a failed write; a file with other names (hard links) is
+// rewritten in place once the temporary copy is written, so that every name
+// sees the new contents. The last-write time is moved past the old one, so
+// readers that cache a file by that time (the INI functions) read it anew even
+// when both writes fall in one tick of the file system's clock.
 bool ReplaceFileContents(const char* path, std::span<const std::span<const uint8_t>> pieces);
 
 // Largest file the runtime reads whole (its byte arrays count with 32 bits).

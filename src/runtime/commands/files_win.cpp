@@ -75,6 +75,15 @@ bool LastWriteTime(const char* path, ULARGE_INTEGER& time) {
   time.HighPart = data.ftLastWriteTime.dwHighDateTime;
   return true;
 }
+
+// True when the file has more names than this one: a hard link, such as the one
+// through which Scoop keeps setup.ini across updates.
+bool HasOtherNames(const char* path) {
+  win::Handle file(CreateFileA(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+  BY_HANDLE_FILE_INFORMATION info;
+  return file && GetFileInformationByHandle(file.get(), &info) && info.nNumberOfLinks > 1;
+}
 }  // namespace
 
 bool ReplaceFileContents(const char* path, std::span<const std::span<const uint8_t>> pieces) {
@@ -86,7 +95,12 @@ bool ReplaceFileContents(const char* path, std::span<const std::span<const uint8
     DeleteFileA(temporary.c_str());
     return false;
   }
-  if (!MoveFileExA(temporary.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  // A file with other names is rewritten where it is, since a rename would
+  // leave those names the old contents; should that write fail, the rename
+  // still puts the new contents under this name.
+  if (HasOtherNames(path) && WriteWholeFile(path, pieces)) {
+    DeleteFileA(temporary.c_str());
+  } else if (!MoveFileExA(temporary.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     DeleteFileA(temporary.c_str());
     return false;
   }

@@ -86,6 +86,20 @@ TEST(SettingsWin, QuickSuccessiveWritesAreAllSeen) {
   }
 }
 
+TEST(SettingsWin, AHardLinkedFileKeepsItsOtherName) {
+  test::TempProgramDirectory dir;
+  // Scoop's persist: the program's setup.ini is a hard link to a file that
+  // outlives updates, and every write must reach that file too.
+  const std::string kept = dir / "kept.ini";
+  WriteBytes(kept, "");
+  ASSERT_TRUE(CreateHardLinkA(app::SettingsPath().c_str(), kept.c_str(), nullptr));
+  app::WriteSetting("show", "qipao");
+  app::WriteSetting("rand", "f");
+  EXPECT_EQ(ReadBytes(kept), "[lz]\r\nshow=qipao\r\nrand=f\r\n");
+  EXPECT_EQ(app::ReadSetting(app::kRandKey), "f");
+  EXPECT_FALSE(rt::FileExists((app::SettingsPath() + "~").c_str()));
+}
+
 TEST(SettingsWin, WrittenFileIsAPlainIniFile) {
   test::TempProgramDirectory dir;
   app::WriteSetting("show", "qipao");
