@@ -223,6 +223,7 @@ TipEngine::TipEngine(HWND owner) {
   // The class keeps the default procedure; each tip window gets its engine's.
   SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TipEngine::WindowProc));
+  drawer_.SetHoverTarget(window_, kTipHoverMessage);
 }
 
 TipEngine::~TipEngine() {
@@ -252,11 +253,40 @@ LRESULT CALLBACK TipEngine::WindowProc(HWND window, UINT message, WPARAM wParam,
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
     case WM_MOUSEMOVE:
-      engine->drawer_.Hover({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      engine->OnMouseOverTip({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+      return 0;
+    case WM_MOUSELEAVE:
+      engine->drawer_.Unhover();
+      return 0;
+    case kTipHoverMessage:
+      engine->OnHoverChanged();
       return 0;
     default:
       return DefWindowProcA(window, message, wParam, lParam);
   }
+}
+
+// Moves over other programs' windows never reach this thread: the leave
+// message tells when the mouse is gone. Asked for at every move, so that a
+// request the system could not yet match to this window is made again. A move
+// still queued when the mouse had already gone elsewhere hovers nothing.
+void TipEngine::OnMouseOverTip(POINT point) {
+  POINT cursor{};
+  if (!GetCursorPos(&cursor) || WindowFromPoint(cursor) != window_) {
+    drawer_.Unhover();
+    return;
+  }
+  TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window_, 0};
+  TrackMouseEvent(&track);
+  drawer_.Hover(point);
+}
+
+// The hovered link is drawn in its hover style (and its images in their hot
+// style): the content is drawn again over the same rectangles.
+void TipEngine::OnHoverChanged() {
+  if (!WindowVisible() || content_.empty()) return;
+  RenderContent(drawnTool_, drawnTool_.text);
+  Repaint(machine_.transparency());
 }
 
 void TipEngine::ShowAt(int32_t x, int32_t y, const std::string& text, bool keepAutoHide) {
@@ -335,6 +365,8 @@ bool TipEngine::BuildAndShow(const TipTool& tool, TipPoint point, int32_t transp
   HideWindow();
   std::string text = tool.text;
   if (!AskNotifyWindow(tool, point, text) || text.empty()) return false;
+  // What the last tip had under the mouse is nothing of this one's.
+  drawer_.ForgetHover();
 
   SIZE size{};
   {
@@ -373,7 +405,9 @@ bool TipEngine::BuildAndShow(const TipTool& tool, TipPoint point, int32_t transp
   // The window owns the region from here on.
   SetWindowRgn(window_, region, FALSE);
 
-  RenderContent(tool, text);
+  drawnTool_ = tool;
+  drawnTool_.text = std::move(text);
+  RenderContent(drawnTool_, drawnTool_.text);
   std::vector<uint32_t> previous = std::move(snapshot_);
   const TipRect previousRect = lastRect_;
   snapshot_ = Snapshot(layout_.origin, width_, height_);

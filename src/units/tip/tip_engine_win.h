@@ -20,6 +20,9 @@ namespace lizhi::tip {
 constexpr UINT kTipShowNotify = 0x464;  // WM_NOTIFY code: a tip is about to be shown
 constexpr UINT kTipClosedMessage = 0x8D2;
 constexpr UINT kTipLinkMessage = 0x8100;
+// From the drawer to the tip window: the hovered link changed (wParam: its
+// index, or -2 for none).
+constexpr UINT kTipHoverMessage = 0x465;
 
 // What the notification window gets with kTipShowNotify; it may change the
 // point and the text. A non-zero answer cancels the show.
@@ -86,6 +89,8 @@ class TipEngine final : private TipPlatform {
   void PostClosed() override;
 
   bool AskNotifyWindow(const TipTool& tool, TipPoint& point, std::string& text);
+  void OnMouseOverTip(POINT point);
+  void OnHoverChanged();
   void RenderContent(const TipTool& tool, const std::string& text);
   void Compose(int32_t transparency);
   void Blit(HDC dc);
@@ -100,6 +105,7 @@ class TipEngine final : private TipPlatform {
   // Per show.
   TipLayout layout_;
   int32_t width_ = 0, height_ = 0;
+  TipTool drawnTool_;  // with the text the notification window settled on
   std::vector<uint32_t> snapshot_, content_, composed_;
   std::vector<uint8_t> shape_, shadow_;
   // Where the last show stood and when it was hidden: the screen beneath may

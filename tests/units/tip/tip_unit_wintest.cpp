@@ -106,7 +106,8 @@ TEST_F(BalloonTip, ShownAtAPointWithItsAnchorTextAndShadow) {
   for (int y = l.content.top; y < l.content.bottom; ++y) {
     for (int x = l.content.left; x < l.content.right; ++x) {
       COLORREF c = ScreenPixel(w.left + x, w.top + y);
-      if (GetRValue(c) < 100 && GetGValue(c) < 100 && GetBValue(c) < 100) ++dark;
+      // The Song face's thin strokes come out grey once smoothed.
+      if (GetRValue(c) < 180 && GetGValue(c) < 180 && GetBValue(c) < 180) ++dark;
     }
   }
   EXPECT_GT(dark, 20) << "text pixels in the content rectangle";
@@ -142,6 +143,68 @@ TEST_F(BalloonTip, BeforeShowFalseOrAnEmptyTextShowsNothing) {
   ASSERT_TRUE(Show(""));
   EXPECT_FALSE(TipVisible());
   EXPECT_FALSE(ShowTipAt(kWindowId, kUnitId + 1, 1, 1, "no such unit", -1));
+}
+
+// Blue pixels of a screen rectangle: the link's smoothed strokes, and its
+// underline in the hover style.
+int BluePixels(const RECT& r) {
+  HDC screen = GetDC(nullptr);
+  int n = 0;
+  for (LONG y = r.top; y < r.bottom; ++y) {
+    for (LONG x = r.left; x < r.right; ++x) {
+      COLORREF c = GetPixel(screen, x, y);
+      n += GetBValue(c) > std::max(GetRValue(c), GetGValue(c)) + 60;
+    }
+  }
+  ReleaseDC(nullptr, screen);
+  return n;
+}
+
+// The mouse arrives at `p` in two small moves, as a hand moves it.
+void MoveMouseTo(POINT p) {
+  SetCursorPos(p.x - 1, p.y);
+  tray::test::PumpFor(20);
+  SetCursorPos(p.x, p.y);
+}
+
+TEST_F(BalloonTip, ALinkTakesItsHoverStyleUnderTheMouseAndLosesItWhenTheMouseLeaves) {
+  SetCursorPos(20, 20);
+  const char* text = "<a href=\"http://example.com/\">hover line</a>";
+  ASSERT_TRUE(ShowTipAt(kWindowId, kUnitId, 500, 400, text, 0));  // kept until the next show
+  ASSERT_TRUE(TipVisible());
+  RECT w;
+  GetWindowRect(engine_->window(), &w);
+  const TipLayout& l = engine_->layout();
+  RECT link{l.content.right, l.content.bottom, l.content.left, l.content.top};
+  for (int y = l.content.top; y < l.content.bottom; ++y) {
+    for (int x = l.content.left; x < l.content.right; ++x) {
+      if (engine_->drawer().LinkAt({x, y}) < 0) continue;
+      link = {std::min<LONG>(link.left, x), std::min<LONG>(link.top, y), std::max<LONG>(link.right, x + 1),
+              std::max<LONG>(link.bottom, y + 1)};
+    }
+  }
+  ASSERT_GT(link.right - link.left, 20);
+  const POINT over{w.left + (link.left + link.right) / 2, w.top + (link.top + link.bottom) / 2};
+  OffsetRect(&link, w.left, w.top);
+  link.bottom += 2;
+  tray::test::PumpFor(100);
+  const int plain = BluePixels(link);
+  EXPECT_GT(plain, 10) << "the link is drawn blue";
+
+  const int underlined = plain + (link.right - link.left) / 2;
+  MoveMouseTo(over);
+  EXPECT_TRUE(tray::test::PumpUntil([&] { return BluePixels(link) >= underlined; }, 3000)) << "hovered: underlined";
+  EXPECT_EQ(engine_->drawer().hovered(), 0);
+  SetCursorPos(20, 20);  // away from every window of this program
+  EXPECT_TRUE(tray::test::PumpUntil([&] { return BluePixels(link) == plain; }, 3000)) << "left: plain again";
+  EXPECT_EQ(engine_->drawer().hovered(), -2);
+
+  // A new show under a hovered link starts with none hovered.
+  MoveMouseTo(over);
+  ASSERT_TRUE(tray::test::PumpUntil([&] { return engine_->drawer().hovered() == 0; }, 3000));
+  ASSERT_TRUE(ShowTipAt(kWindowId, kUnitId, 500, 300, text, 0));
+  EXPECT_EQ(engine_->drawer().hovered(), -2);
+  SetCursorPos(20, 20);
 }
 
 TEST_F(BalloonTip, PropertiesReadBackAndTheBlockRoundTrips) {

@@ -31,6 +31,9 @@ class RichTextDrawer {
   int LinkAt(POINT pt) const;                             // link index, or -1 for none
   void Click(POINT pt);                                   // activates the link at pt
   bool Hover(POINT pt);                                   // true over a link; tells the hover target; hand cursor
+  void Unhover();      // the mouse left the text: no link hovered; tells the hover target if one was
+  void ForgetHover();  // a new text: no link hovered, nobody told
+  int hovered() const { return hovered_; }  // the hovered link's index, or -2
   void SetHoverTarget(HWND window, UINT message);
   void SetLinkTarget(HWND window, UINT message);
   static void DrawBackgroundEffect(HDC dc, const RECT& rect, int effect, COLORREF begin, COLORREF middle, COLORREF end,

@@ -77,6 +77,14 @@ bool RichTextDrawer::Hover(POINT pt) {
   return true;
 }
 
+void RichTextDrawer::Unhover() {
+  if (hovered_ == -2) return;
+  hovered_ = -2;
+  if (hoverWindow_) SendMessageA(hoverWindow_, hoverMessage_, static_cast<WPARAM>(hovered_), 0);
+}
+
+void RichTextDrawer::ForgetHover() { hovered_ = -2; }
+
 void RichTextDrawer::SetHoverTarget(HWND window, UINT message) {
   hoverWindow_ = window;
   hoverMessage_ = message;
