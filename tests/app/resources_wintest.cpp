@@ -131,7 +131,7 @@ TEST(ResourcesWin, IconGroupHolds16And32And48PixelImagesThatLoad) {
   }
 }
 
-TEST(ResourcesWin, ManifestAsksForCommonControls6AsInvokerWithoutDpiOrCodePage) {
+TEST(ResourcesWin, ManifestAsksForCommonControls6AsInvokerPerMonitorDpiWithoutCodePage) {
   const char* required[] = {
       "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
       "level=\"asInvoker\"",
@@ -139,8 +139,10 @@ TEST(ResourcesWin, ManifestAsksForCommonControls6AsInvokerWithoutDpiOrCodePage) 
       "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",  // 8
       "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",  // 8.1
       "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",  // 10 and 11
+      ">true/pm</dpiAware>",                     // per monitor on 8.1, the system's DPI before
+      ">PerMonitorV2, PerMonitor</dpiAwareness>",
   };
-  const char* forbidden[] = {"dpiAware", "dpiAwareness", "activeCodePage", "requireAdministrator"};
+  const char* forbidden[] = {"activeCodePage", "requireAdministrator"};
   for (const std::wstring& exe : Programs()) {
     SCOPED_TRACE(std::string(exe.begin(), exe.end()));
     ASSERT_TRUE(Present(exe));
