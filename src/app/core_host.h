@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "app/settings/settings.h"
+#include "runtime/base/screen_area.h"
 
 namespace lizhi::app {
 
@@ -24,9 +25,16 @@ struct InputRequest {
   int32_t mode = 1;
 };
 
+// The monitor nearest to a point: its work area (without the taskbar) and DPI.
+struct MonitorSpot {
+  screen::Area work;
+  int32_t dpi = screen::kBaseDpi;
+};
+
 // What the display cycle keeps between ticks.
 struct DisplayState {
-  bool quiet = false;  // the user is in full screen: nothing of lizhi shows
+  bool quiet = false;             // the user is in full screen: nothing of lizhi shows
+  int32_t stripDpi = screen::kBaseDpi;  // the DPI the strip's label is sized for
 };
 
 class CoreHost {
@@ -87,6 +95,7 @@ class CoreHost {
   virtual bool UserInFullScreen() = 0;
   virtual DisplayState& Display() = 0;
   virtual CursorPoint Cursor() = 0;
+  virtual MonitorSpot MonitorAt(CursorPoint p) = 0;
   virtual void PlayMusic(std::string_view path) = 0;  // repeated without end
   virtual void StopMusic() = 0;
   virtual bool SetAutoStart(std::string_view name, std::string_view path) = 0;

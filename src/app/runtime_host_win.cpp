@@ -20,6 +20,7 @@
 #include "runtime/frame/frame.h"
 #include "runtime/input_box/input_box.h"
 #include "runtime/base/memory.h"
+#include "runtime/base/monitor_dpi_win.h"
 #include "runtime/frame/unit_type.h"
 #include "units/tip/tip_unit.h"
 
@@ -126,6 +127,10 @@ bool RuntimeHost::UserInFullScreen() { return app::UserInFullScreen(&ShellNotifi
 CursorPoint RuntimeHost::Cursor() {
   rt::ScreenPoint p = rt::CursorPosition();
   return {p.x, p.y};
+}
+MonitorSpot RuntimeHost::MonitorAt(CursorPoint p) {
+  win::MonitorAreas monitor = win::MonitorAt(POINT{p.x, p.y});
+  return {monitor.work, monitor.dpi};
 }
 void RuntimeHost::PlayMusic(std::string_view path) {
   std::string name(path);
