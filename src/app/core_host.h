@@ -33,7 +33,7 @@ struct MonitorSpot {
 
 // What the display cycle keeps between ticks.
 struct DisplayState {
-  bool quiet = false;             // the user is in full screen: nothing of lizhi shows
+  bool quiet = false;                   // the user is in full screen: nothing of lizhi shows
   int32_t stripDpi = screen::kBaseDpi;  // the DPI the strip's label is sized for
 };
 

@@ -51,7 +51,7 @@ class ProgramStage final : public AgentStage {
   std::string ProgramDirectory() override { return rt::Runtime().programDirectory; }
   screen::Area PrimaryWorkArea() override { return win::PrimaryMonitor().work; }
   screen::Point OwnSize() override {
-    const data::CharacterArt art = data::OwnCharacterArt();
+    const data::CharacterArt art = data::OwnCharacterArt(win::PrimaryMonitor().dpi);
     return {art.width, art.height};
   }
 

@@ -12,18 +12,18 @@ namespace lizhi::presenters {
 namespace {
 
 constexpr UINT kAskTimeoutMs = 50;
-constexpr UINT kGetTitleBarInfoEx = 0x033F;  // WM_GETTITLEBARINFOEX, Vista and later
-constexpr DWORD kDwmCaptionButtonBounds = 5;   // DWMWA_CAPTION_BUTTON_BOUNDS
-constexpr DWORD kStateInvisible = 0x8000;      // STATE_SYSTEM_INVISIBLE
-constexpr DWORD kStateOffscreen = 0x10000;     // STATE_SYSTEM_OFFSCREEN
-constexpr DWORD kStateUnavailable = 0x0001;    // STATE_SYSTEM_UNAVAILABLE
+constexpr UINT kGetTitleBarInfoEx = 0x033F;   // WM_GETTITLEBARINFOEX, Vista and later
+constexpr DWORD kDwmCaptionButtonBounds = 5;  // DWMWA_CAPTION_BUTTON_BOUNDS
+constexpr DWORD kStateInvisible = 0x8000;     // STATE_SYSTEM_INVISIBLE
+constexpr DWORD kStateOffscreen = 0x10000;    // STATE_SYSTEM_OFFSCREEN
+constexpr DWORD kStateUnavailable = 0x0001;   // STATE_SYSTEM_UNAVAILABLE
 // The caption's height at 96 dpi where the system cannot say.
 constexpr int32_t kCaptionHeight = 19;
 using DwmGetWindowAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, PVOID, DWORD);
 
 bool Ask(HWND target, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* answer) {
-  return SendMessageTimeoutA(target, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_NORMAL, kAskTimeoutMs,
-                             answer) != 0;
+  return SendMessageTimeoutA(target, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_NORMAL, kAskTimeoutMs, answer) !=
+         0;
 }
 
 PaintRect ToPaintRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }

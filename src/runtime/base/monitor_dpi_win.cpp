@@ -69,7 +69,8 @@ screen::Area ToArea(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; 
 
 int32_t MonitorDpi(HMONITOR monitor) {
   UINT x = 0, y = 0;
-  if (GetDpiForMonitorFn fn = DpiForMonitor(); monitor && fn && SUCCEEDED(fn(monitor, kEffectiveDpi, &x, &y)) && y > 0) {
+  if (GetDpiForMonitorFn fn = DpiForMonitor();
+      monitor && fn && SUCCEEDED(fn(monitor, kEffectiveDpi, &x, &y)) && y > 0) {
     return static_cast<int32_t>(y);
   }
   return ScreenDpi();

@@ -374,7 +374,8 @@ bool TipEngine::BuildAndShow(const TipTool& tool, TipPoint point, int32_t transp
     CombineRgn(region, region, static_cast<HRGN>(moved.get()), RGN_OR);
     shadow_ = Shifted(shape_, width_, height_, shadowX, shadowY);
     if (look_.softShadow) {
-      BoxBlur(shadow_, width_, height_, screen::Scale(look_.blurX, monitor.dpi), screen::Scale(look_.blurY, monitor.dpi));
+      BoxBlur(shadow_, width_, height_, screen::Scale(look_.blurX, monitor.dpi),
+              screen::Scale(look_.blurY, monitor.dpi));
     }
   } else {
     shadow_.clear();
