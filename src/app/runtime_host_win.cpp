@@ -20,7 +20,7 @@
 #include "runtime/frame/frame.h"
 #include "runtime/input_box/input_box.h"
 #include "runtime/base/memory.h"
-#include "runtime/base/monitor_dpi_win.h"
+#include "runtime/base/monitor_query.h"
 #include "runtime/frame/unit_type.h"
 #include "units/tip/tip_unit.h"
 
@@ -129,7 +129,7 @@ CursorPoint RuntimeHost::Cursor() {
   return {p.x, p.y};
 }
 MonitorSpot RuntimeHost::MonitorAt(CursorPoint p) {
-  win::MonitorAreas monitor = win::MonitorAt(POINT{p.x, p.y});
+  const screen::Monitor monitor = screen::MonitorNearest({p.x, p.y});
   return {monitor.work, monitor.dpi};
 }
 void RuntimeHost::PlayMusic(std::string_view path) {

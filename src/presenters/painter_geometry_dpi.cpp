@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "presenters/painter.h"
 #include "runtime/base/screen_area.h"
 
 namespace lizhi::presenters {

@@ -89,7 +89,9 @@ TEST(TitleLinePlace, TableOverDpiButtonsAndMonitors) {
     EXPECT_EQ(got.y, c.want.y);
     EXPECT_EQ(got.sampleX, c.want.sampleX);
     EXPECT_EQ(got.sampleY, c.want.sampleY);
-    if (c.scene.buttons && got.fits) EXPECT_LE(got.x + c.measured, c.scene.buttons->left);
+    if (c.scene.buttons && got.fits) {
+      EXPECT_LE(got.x + c.measured, c.scene.buttons->left);
+    }
   }
   EXPECT_EQ(TitleLineFontSize(96), 24);
   EXPECT_EQ(TitleLineFontSize(144), 36);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "runtime/base/monitor_query.h"
 #include "runtime/base/win_handles.h"
 
 namespace lizhi::win {
@@ -90,6 +91,19 @@ MonitorAreas MonitorAt(POINT p) { return AreasOf(MonitorFromPoint(p, MONITOR_DEF
 MonitorAreas MonitorOfRect(const RECT& r) { return AreasOf(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST)); }
 MonitorAreas MonitorOfWindow(HWND window) { return AreasOf(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)); }
 MonitorAreas PrimaryMonitor() { return AreasOf(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY)); }
+
+}  // namespace lizhi::win
+
+namespace lizhi::screen {
+
+Monitor MonitorNearest(Point p) {
+  const win::MonitorAreas m = win::MonitorAt(POINT{p.x, p.y});
+  return {m.whole, m.work, m.dpi};
+}
+
+}  // namespace lizhi::screen
+
+namespace lizhi::win {
 
 void UsePerMonitorDpi() {
   static SetThreadDpiAwarenessContextFn fn =
