@@ -12,6 +12,7 @@ namespace lizhi::presenters {
 namespace {
 
 constexpr UINT kAskTimeoutMs = 50;
+constexpr DWORD kScanBudgetMs = 150;
 constexpr UINT kGetTitleBarInfoEx = 0x033F;   // WM_GETTITLEBARINFOEX, Vista and later
 constexpr DWORD kDwmCaptionButtonBounds = 5;  // DWMWA_CAPTION_BUTTON_BOUNDS
 constexpr DWORD kStateInvisible = 0x8000;     // STATE_SYSTEM_INVISIBLE
@@ -73,7 +74,11 @@ std::optional<PaintRect> FromHitTests(HWND target, const PaintRect& window, int3
   int32_t caption = GetSystemMetrics(SM_CYCAPTION);
   if (caption <= 0) caption = screen::Scale(kCaptionHeight, dpi);
   const int32_t row = window.top + std::max(border, 0) + caption / 2;
-  return ButtonsByHitTest(window, row, [target](int32_t x, int32_t y) -> std::optional<int32_t> {
+  // A slow window could take the time-out at every one of a few hundred
+  // questions: the whole scan gets no more than a few of them.
+  const DWORD start = GetTickCount();
+  return ButtonsByHitTest(window, row, [target, start](int32_t x, int32_t y) -> std::optional<int32_t> {
+    if (GetTickCount() - start > kScanBudgetMs) return std::nullopt;
     DWORD_PTR answer = 0;
     const LPARAM point = static_cast<LPARAM>(static_cast<uint32_t>(static_cast<uint16_t>(x)) |
                                              (static_cast<uint32_t>(static_cast<uint16_t>(y)) << 16));
