@@ -12,7 +12,7 @@ namespace lizhi::presenters {
 namespace {
 
 constexpr UINT kAskTimeoutMs = 50;
-constexpr DWORD kScanBudgetMs = 150;
+constexpr DWORD kScanBudgetMs = 400;
 constexpr UINT kGetTitleBarInfoEx = 0x033F;   // WM_GETTITLEBARINFOEX, Vista and later
 constexpr DWORD kDwmCaptionButtonBounds = 5;  // DWMWA_CAPTION_BUTTON_BOUNDS
 constexpr DWORD kStateInvisible = 0x8000;     // STATE_SYSTEM_INVISIBLE
