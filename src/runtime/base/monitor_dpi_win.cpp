@@ -12,7 +12,10 @@ namespace {
 using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using SetThreadDpiAwarenessContextFn = HANDLE(WINAPI*)(HANDLE);
-constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+using SetProcessDpiAwarenessFn = HRESULT(WINAPI*)(int);
+using SetProcessDpiAwareFn = BOOL(WINAPI*)();
+constexpr int kProcessPerMonitorDpiAware = 2;  // PROCESS_PER_MONITOR_DPI_AWARE
+constexpr int kEffectiveDpi = 0;               // MDT_EFFECTIVE_DPI
 // DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2 and _PER_MONITOR_AWARE.
 const HANDLE kPerMonitorV2 = reinterpret_cast<HANDLE>(static_cast<intptr_t>(-4));
 const HANDLE kPerMonitor = reinterpret_cast<HANDLE>(static_cast<intptr_t>(-3));
@@ -36,9 +39,14 @@ Fn User32Function(const char* name) {
   return Function<Fn>(GetModuleHandleA("user32.dll"), name);
 }
 
-GetDpiForMonitorFn DpiForMonitor() {
+// Windows 8.1 and later.
+HMODULE Shcore() {
   static Module shcore = SystemLibrary("shcore.dll");
-  static GetDpiForMonitorFn fn = Function<GetDpiForMonitorFn>(shcore.get(), "GetDpiForMonitor");
+  return shcore.get();
+}
+
+GetDpiForMonitorFn DpiForMonitor() {
+  static GetDpiForMonitorFn fn = Function<GetDpiForMonitorFn>(Shcore(), "GetDpiForMonitor");
   return fn;
 }
 
@@ -106,10 +114,18 @@ Monitor MonitorNearest(Point p) {
 namespace lizhi::win {
 
 void UsePerMonitorDpi() {
-  static SetThreadDpiAwarenessContextFn fn =
-      User32Function<SetThreadDpiAwarenessContextFn>("SetThreadDpiAwarenessContext");
-  if (!fn) return;
-  if (!fn(kPerMonitorV2)) fn(kPerMonitor);
+  // Windows 10 1607 and later: the manifest has done it; a thread the
+  // manifest did not reach asks for itself.
+  if (auto forThread = User32Function<SetThreadDpiAwarenessContextFn>("SetThreadDpiAwarenessContext")) {
+    if (!forThread(kPerMonitorV2)) forThread(kPerMonitor);
+    return;
+  }
+  // Windows 8.1 and the first Windows 10: per monitor, version 1.
+  if (auto forProcess = Function<SetProcessDpiAwarenessFn>(Shcore(), "SetProcessDpiAwareness")) {
+    if (SUCCEEDED(forProcess(kProcessPerMonitorDpiAware))) return;
+  }
+  // Vista, 7 and 8: the system's DPI.
+  if (auto systemAware = User32Function<SetProcessDpiAwareFn>("SetProcessDPIAware")) systemAware();
 }
 
 }  // namespace lizhi::win

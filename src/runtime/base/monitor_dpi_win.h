@@ -34,8 +34,10 @@ MonitorAreas MonitorOfRect(const RECT& r);
 MonitorAreas MonitorOfWindow(HWND window);
 MonitorAreas PrimaryMonitor();
 
-// Asks for per-monitor awareness (version 2, else 1) for the calling thread,
-// where the system offers it; nothing happens where it does not.
+// Asks for the best DPI awareness the system offers: per monitor (version 2,
+// else 1) for the calling thread, else per monitor for the process (8.1), else
+// the system's DPI (Vista to 8). A refusal (Wine refuses version 2) is no
+// failure.
 void UsePerMonitorDpi();
 
 }  // namespace lizhi::win
