@@ -48,3 +48,6 @@ else
   export WINEARCH=win32
   LIZHI_TEST_BUILD=build/win32
 fi
+# A copy of the prefix at 144 dots per inch (LogPixels), for the high-DPI
+# end-to-end set; scripts/wine-prefix makes it next to the first.
+export LIZHI_WINEPREFIX_144=${LIZHI_WINEPREFIX_144:-$WINEPREFIX-144dpi}

@@ -7,6 +7,7 @@
 #include "app/program_units_win.h"
 #include "app/single_instance_win.h"
 #include "data/startup_window.h"
+#include "runtime/base/monitor_dpi_win.h"
 #include "runtime/frame/frame.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -18,6 +19,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     instance.WakeRunning();
     return 0;
   }
+  // The manifest asks for per-monitor DPI; where it is not honoured the
+  // thread asks again, and a refusal leaves the system's DPI.
+  win::UsePerMonitorDpi();
   static const std::vector<uint8_t> kTemplate = data::StartupTemplateBytes();
   rt::ProgramInfo info;
   info.runMode = 3;

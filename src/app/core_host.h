@@ -12,6 +12,7 @@
 #include "app/full_screen.h"
 #include "app/pause.h"
 #include "app/settings/settings.h"
+#include "runtime/base/screen_area.h"
 
 namespace lizhi::app {
 
@@ -26,11 +27,18 @@ struct InputRequest {
   int32_t mode = 1;
 };
 
+// The monitor nearest to a point: its work area (without the taskbar) and DPI.
+struct MonitorSpot {
+  screen::Area work;
+  int32_t dpi = screen::kBaseDpi;
+};
+
 // What the display cycle keeps between ticks.
 struct DisplayState {
   bool quiet = false;       // full screen, do not disturb or paused: nothing of lizhi shows
   std::string trayTip;      // the tray tip without the pause's end
   std::string pausedUntil;  // "hh:mm" while the pause marks show, else empty
+  int32_t stripDpi = screen::kBaseDpi;  // the DPI the strip's label is sized for
 };
 
 class CoreHost {
@@ -94,6 +102,7 @@ class CoreHost {
   virtual LocalTime Now() = 0;
   virtual DisplayState& Display() = 0;
   virtual CursorPoint Cursor() = 0;
+  virtual MonitorSpot MonitorAt(CursorPoint p) = 0;
   virtual void PlayMusic(std::string_view path) = 0;  // repeated without end
   virtual void StopMusic() = 0;
   virtual bool SetAutoStart(std::string_view name, std::string_view path) = 0;

@@ -1,5 +1,6 @@
 #include "app/display_cycle.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -61,9 +62,22 @@ DisplayMode CheckedMode(CoreHost& host) {
   return DisplayMode::kTitleBar;
 }
 
-int32_t StripWidth(std::string_view line) {
-  size_t width = line.size() * prop::kPixelsPerByte;
-  return width > INT32_MAX ? INT32_MAX : static_cast<int32_t>(width);
+int32_t StripWidth(std::string_view line, int32_t dpi) {
+  const auto perByte = static_cast<size_t>(screen::Scale(prop::kPixelsPerByte, dpi));
+  if (perByte != 0 && line.size() > static_cast<size_t>(INT32_MAX) / perByte) return INT32_MAX;
+  return static_cast<int32_t>(line.size() * perByte);
+}
+
+void SizeStripForDpi(CoreHost& host, int32_t dpi) {
+  host.SetInt(kWindow, prop::kHeight, screen::Scale(prop::kStripHeight, dpi));
+  int32_t& sizedFor = host.Display().stripDpi;
+  if (sizedFor == dpi) return;
+  sizedFor = dpi;
+  host.SetInt(data::kLineLabel, prop::kLeft, screen::Scale(prop::kLabelLeft, dpi));
+  host.SetInt(data::kLineLabel, prop::kTop, screen::Scale(prop::kLabelTop, dpi));
+  host.SetInt(data::kLineLabel, prop::kWidth, screen::Scale(prop::kLabelWidth, dpi));
+  host.SetInt(data::kLineLabel, prop::kHeight, screen::Scale(prop::kLabelHeight, dpi));
+  host.SetInt(data::kLineLabel, prop::kLabelFontDpi, dpi);
 }
 
 int32_t IntervalMs(std::string_view seconds) {
@@ -81,10 +95,11 @@ void OnDisplayTick(CoreHost& host) {
   if (QuietTick(host)) return;
   switch (CheckedMode(host)) {
     case DisplayMode::kMouseFollow: {
-      host.SetInt(kWindow, prop::kHeight, prop::kStripHeight);
+      const int32_t dpi = host.MonitorAt(host.Cursor()).dpi;
+      SizeStripForDpi(host, dpi);
       std::string line = host.NextLine();
       host.SetText(data::kLineLabel, prop::kCaption, line);
-      host.SetInt(kWindow, prop::kWidth, StripWidth(line));
+      host.SetInt(kWindow, prop::kWidth, StripWidth(line, dpi));
       break;
     }
     case DisplayMode::kBalloon: {
@@ -111,14 +126,24 @@ void OnDisplayTick(CoreHost& host) {
 
 void PlaceStrip(CoreHost& host) {
   if (host.GetInt(kWindow, prop::kVisible) == 0) host.SetInt(kWindow, prop::kWindowState, prop::kNormalState);
-  host.SetInt(kWindow, prop::kHeight, prop::kStripHeight);
+  // Sized for the monitor under the cursor and kept inside its work area.
+  const CursorPoint cursor = host.Cursor();
+  const MonitorSpot monitor = host.MonitorAt(cursor);
+  SizeStripForDpi(host, monitor.dpi);
   // The label's text: the current line, or its template caption before the
   // first tick of this mode.
-  host.SetInt(kWindow, prop::kWidth, StripWidth(host.GetText(data::kLineLabel, prop::kCaption)));
+  const int32_t width = StripWidth(host.GetText(data::kLineLabel, prop::kCaption), monitor.dpi);
+  host.SetInt(kWindow, prop::kWidth, width);
   host.SetInt(kWindow, prop::kAlwaysOnTop, 1);
-  CursorPoint cursor = host.Cursor();
-  host.SetInt(kWindow, prop::kLeft, cursor.x);
-  host.SetInt(kWindow, prop::kTop, cursor.y + prop::kCursorGap);
+  // Below the cursor, or above it where the work area ends too soon.
+  const int64_t gap = screen::Scale(prop::kCursorGap, monitor.dpi);
+  const int32_t height = screen::Scale(prop::kStripHeight, monitor.dpi);
+  int64_t top = int64_t{cursor.y} + gap;
+  if (top + height > monitor.work.bottom) top = int64_t{cursor.y} - gap - height;
+  const screen::Point wanted{cursor.x, static_cast<int32_t>(std::clamp<int64_t>(top, INT32_MIN, INT32_MAX))};
+  const screen::Point at = screen::KeepInside(wanted, width, height, monitor.work);
+  host.SetInt(kWindow, prop::kLeft, at.x);
+  host.SetInt(kWindow, prop::kTop, at.y);
 }
 
 void OnFollowTick(CoreHost& host) {

@@ -20,15 +20,17 @@ void OnDisplayTick(CoreHost& host);
 void GoQuiet(CoreHost& host);
 void OnFollowTick(CoreHost& host);
 // Makes the start-up window the mouse-follow strip without showing it: 24
-// pixels high, as wide as the text its label shows, topmost, under the cursor.
+// pixels high at 96 dpi (scaled to the DPI of the monitor under the cursor), as
+// wide as the text its label shows, topmost, under the cursor and inside that
+// monitor's work area.
 // A hidden window is also set to show normally, not at its stored maximised
 // size, when it is first shown.
 void PlaceStrip(CoreHost& host);
 // "正在播放:<<" + title + ">>", and the pause's end while paused.
 void UpdateTrayTip(CoreHost& host, std::string_view title);
 
-// Width of the mouse-follow strip for a line: 10 pixels per byte.
-int32_t StripWidth(std::string_view line);
+// Width of the mouse-follow strip for a line: 10 pixels per byte at 96 dpi.
+int32_t StripWidth(std::string_view line, int32_t dpi = 96);
 // A stored interval in seconds as timer milliseconds, truncated toward zero and
 // kept within 32 bits.
 int32_t IntervalMs(std::string_view seconds);

@@ -20,6 +20,7 @@
 #include "runtime/frame/frame.h"
 #include "runtime/input_box/input_box.h"
 #include "runtime/base/memory.h"
+#include "runtime/base/monitor_query.h"
 #include "runtime/frame/unit_type.h"
 #include "units/tip/tip_unit.h"
 
@@ -132,6 +133,10 @@ LocalTime RuntimeHost::Now() { return LocalNow(); }
 CursorPoint RuntimeHost::Cursor() {
   rt::ScreenPoint p = rt::CursorPosition();
   return {p.x, p.y};
+}
+MonitorSpot RuntimeHost::MonitorAt(CursorPoint p) {
+  const screen::Monitor monitor = screen::MonitorNearest({p.x, p.y});
+  return {monitor.work, monitor.dpi};
 }
 void RuntimeHost::PlayMusic(std::string_view path) {
   std::string name(path);

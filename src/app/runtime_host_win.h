@@ -56,6 +56,7 @@ class RuntimeHost final : public CoreHost {
   LocalTime Now() override;
   DisplayState& Display() override { return display_; }
   CursorPoint Cursor() override;
+  MonitorSpot MonitorAt(CursorPoint p) override;
   void PlayMusic(std::string_view path) override;
   void StopMusic() override;
   bool SetAutoStart(std::string_view name, std::string_view path) override;

@@ -19,6 +19,7 @@ constexpr int32_t kNormalState = 0;
 // Timer, label.
 constexpr int32_t kInterval = 8;
 constexpr int32_t kCaption = 8;
+constexpr int32_t kLabelFontDpi = 9;  // the DPI the label's font is made for
 // Tray icon.
 constexpr int32_t kIcon = 8;
 constexpr int32_t kTipText = 9;
@@ -39,5 +40,10 @@ constexpr int32_t kStripHeight = 24;
 constexpr int32_t kFollowIntervalMs = 100;
 constexpr int32_t kPixelsPerByte = 10;
 constexpr int32_t kCursorGap = 20;
+// The label inside the strip, from the window template, at 96 dpi.
+constexpr int32_t kLabelLeft = 4;
+constexpr int32_t kLabelTop = 2;
+constexpr int32_t kLabelWidth = 1200;
+constexpr int32_t kLabelHeight = 18;
 
 }  // namespace lizhi::app::prop

@@ -16,6 +16,8 @@ struct CharacterArt {
   std::span<const std::span<const uint8_t>> frames;
 };
 
-CharacterArt OwnCharacterArt();
+// Drawn at 100, 125, 150 and 200 %: the size nearest to `dpi` (the smaller on
+// a tie), 112 pixels square at 96 dpi.
+CharacterArt OwnCharacterArt(int32_t dpi = 96);
 
 }  // namespace lizhi::data

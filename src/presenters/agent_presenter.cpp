@@ -17,7 +17,13 @@ void AgentPresenter::ShowAgent() {
     stage_.MoveTo(x, y, 1);
     loadTried_ = true;
     own_ = !loaded;
-    if (own_) stage_.PlaceOwn(x, y);
+    if (own_) {
+      // Where that corner lies inside the work area, else as near as keeps
+      // the character whole and off the taskbar.
+      const screen::Point size = stage_.OwnSize();
+      const screen::Point at = screen::KeepInside({x, y}, size.x, size.y, stage_.PrimaryWorkArea());
+      stage_.PlaceOwn(at.x, at.y);
+    }
   }
   if (own_) {
     stage_.ShowOwn();

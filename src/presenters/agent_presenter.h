@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/base/screen_area.h"
+
 namespace lizhi::presenters {
 
 // What the presenter drives: the agent unit's commands and properties, the
@@ -26,7 +28,11 @@ class AgentStage {
   virtual int32_t ScreenWidth() = 0;
   virtual int32_t ScreenHeight() = 0;
   virtual std::string ProgramDirectory() = 0;
-  // Our own character: placed once, then shown and hidden where it stands.
+  // The primary monitor's work area (without the taskbar).
+  virtual screen::Area PrimaryWorkArea() = 0;
+  // Our own character: placed once, then shown and hidden where it stands, so
+  // that one dragged to another monitor stays there.
+  virtual screen::Point OwnSize() = 0;
   virtual void PlaceOwn(int32_t x, int32_t y) = 0;
   virtual void ShowOwn() = 0;
   virtual void HideOwn() = 0;

@@ -10,6 +10,8 @@
 #include "presenters/agent_presenter.h"
 #include "presenters/agent_unit.h"
 #include "presenters/character_window_win.h"
+#include "data/character.h"
+#include "runtime/base/monitor_dpi_win.h"
 #include "runtime/frame/frame.h"
 #include "runtime/frame/runtime_state.h"
 
@@ -47,6 +49,11 @@ class ProgramStage final : public AgentStage {
   int32_t ScreenWidth() override { return GetSystemMetrics(SM_CXSCREEN); }
   int32_t ScreenHeight() override { return GetSystemMetrics(SM_CYSCREEN); }
   std::string ProgramDirectory() override { return rt::Runtime().programDirectory; }
+  screen::Area PrimaryWorkArea() override { return win::PrimaryMonitor().work; }
+  screen::Point OwnSize() override {
+    const data::CharacterArt art = data::OwnCharacterArt(win::PrimaryMonitor().dpi);
+    return {art.width, art.height};
+  }
 
   void PlaceOwn(int32_t x, int32_t y) override { Own().PlaceAt(x, y); }
   void ShowOwn() override { Own().Show(); }

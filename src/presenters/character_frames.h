@@ -45,6 +45,8 @@ class CharacterAnimation {
   static constexpr uint32_t kGreetMs = 1200;
 
   explicit CharacterAnimation(int32_t height) : height_(height) {}
+  // The frames' height after they were drawn for another DPI.
+  void SetHeight(int32_t height) { height_ = height; }
 
   void Appear(uint32_t now) { Start(Mood::kAppearing, now, kAppearStepMs * kAppearSteps); }
   // Speaks for a time that grows with the line: 120 ms a character, 1.5 to 6 s.

@@ -6,6 +6,7 @@
 
 #include "data/character.h"
 #include "presenters/character_balloon.h"
+#include "runtime/base/monitor_dpi_win.h"
 #include "units/tip/rich_text/default_style_sheet.h"
 #include "units/tip/tip_engine_win.h"
 
@@ -67,10 +68,25 @@ CharacterWindow::~CharacterWindow() {
 
 bool CharacterWindow::Create() {
   if (window_) return true;
-  if (frameBitmap_) return MakeWindow();
-  const data::CharacterArt art = data::OwnCharacterArt();
+  if (!frameBitmap_) {
+    if (dpi_ <= 0) dpi_ = win::PrimaryMonitor().dpi;
+    if (!LoadFrames(dpi_)) return false;
+  }
+  return MakeWindow();
+}
+
+bool CharacterWindow::LoadFrames(int32_t dpi) {
+  const data::CharacterArt art = data::OwnCharacterArt(dpi);
+  if (frameBitmap_ && art.width == width_ && art.height == height_) return true;
+  if (frameDc_ && previousBitmap_) SelectObject(frameDc_.get(), previousBitmap_);
+  previousBitmap_ = nullptr;
+  frameRegions_.clear();
+  frameBitmap_.reset();
   width_ = art.width;
   height_ = art.height;
+  animation_.SetHeight(height_);
+  shown_ = {-1, 0};
+  shownShape_ = -1;
   const int32_t frames = static_cast<int32_t>(art.frames.size());
 
   BITMAPINFO info{};
@@ -94,7 +110,20 @@ bool CharacterWindow::Create() {
     if (!frameRegions_.back()) return false;
   }
   previousBitmap_ = SelectObject(frameDc_.get(), frameBitmap_.get());
-  return MakeWindow();
+  return true;
+}
+
+void CharacterWindow::OnDpiChanged(int32_t dpi, const RECT* suggested) {
+  if (dpi <= 0 || !LoadFrames(dpi)) return;
+  dpi_ = dpi;
+  RECT r{};
+  if (suggested) {
+    r = *suggested;
+  } else {
+    GetWindowRect(window_, &r);
+  }
+  SetWindowPos(window_, nullptr, r.left, r.top, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);
+  Update();
 }
 
 bool CharacterWindow::MakeWindow() {
@@ -108,6 +137,7 @@ bool CharacterWindow::MakeWindow() {
 }
 
 bool CharacterWindow::PlaceAt(int32_t x, int32_t y) {
+  if (!frameBitmap_) dpi_ = win::DpiAt(POINT{x, y});
   if (!Create()) return false;
   SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   return true;
@@ -281,6 +311,9 @@ LRESULT CharacterWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         shownShape_ = -1;
         return DefWindowProcA(gone, message, wParam, lParam);
       }
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_CAPTURECHANGED:
       if (reinterpret_cast<HWND>(lParam) != window_) pointer_.CaptureLost();
       return 0;

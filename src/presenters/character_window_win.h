@@ -38,7 +38,9 @@ class CharacterWindow {
   CharacterWindow(const CharacterWindow&) = delete;
   CharacterWindow& operator=(const CharacterWindow&) = delete;
 
-  // Top-left corner on the screen; the character stays there until dragged.
+  // Top-left corner on the screen; the character stays there until dragged,
+  // drawn at the size nearest to that monitor's DPI (and again for another
+  // DPI when Windows reports one with WM_DPICHANGED).
   bool PlaceAt(int32_t x, int32_t y);
   // Shown with its appearing animation, without taking the activation.
   void Show();
@@ -58,6 +60,8 @@ class CharacterWindow {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool Create();
+  bool LoadFrames(int32_t dpi);  // the frames, shapes and size drawn for `dpi`
+  void OnDpiChanged(int32_t dpi, const RECT* suggested);
   bool MakeWindow();
   void Update();  // shows the current picture and sets the timer for the next
   void Paint();
@@ -68,6 +72,7 @@ class CharacterWindow {
   CharacterCallbacks callbacks_;
   HWND window_ = nullptr;
   int32_t width_ = 0, height_ = 0;
+  int32_t dpi_ = 0;  // 0: the primary monitor's, asked when first drawn
   win::MemoryDc frameDc_;
   win::GdiObject frameBitmap_;  // every frame, one below the other
   HGDIOBJ previousBitmap_ = nullptr;

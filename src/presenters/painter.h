@@ -36,7 +36,9 @@ void PaintText(const PaintTextArgs& args);
 // One tick of the title-bar mode: samples the background just left of the
 // previous line, paints the previous line over in that colour, then paints the
 // next line in yellow, each only where it fits. The window is the foreground
-// one, or the one the user works in when lizhi's own is in front.
+// one, or the one the user works in when lizhi's own is in front; the line is
+// sized for the DPI of that window's monitor and ends left of its caption
+// buttons (painter_geometry_dpi.h).
 void PresentAtActiveWindow(std::string_view previousLine, std::string_view nextLine);
 
 }  // namespace lizhi::presenters

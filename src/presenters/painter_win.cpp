@@ -6,10 +6,14 @@
 #include <cstring>
 #include <string>
 
+#include "presenters/caption_buttons_win.h"
 #include "presenters/painter.h"
 #include "presenters/painter_font.h"
 #include "presenters/painter_geometry.h"
+#include "presenters/painter_geometry_dpi.h"
 #include "presenters/painter_target_win.h"
+#include "runtime/base/monitor_dpi_win.h"
+#include "runtime/base/win_handles.h"
 #include "runtime/frame/dll_command.h"
 
 namespace lizhi::presenters {
@@ -70,9 +74,30 @@ LOGFONTA ToLogFont(const FontRequest& r) {
 }
 
 PaintRect ToPaintRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+PaintRect ToPaintRect(const screen::Area& a) { return {a.left, a.top, a.right, a.bottom}; }
 
-// H: the primary screen's height, as the runtime's screen-height command reads it.
-int32_t ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+// The arguments of one line's PaintText at the monitor's DPI.
+PaintTextArgs LineArgs(const std::string& text, COLORREF colour, int32_t dpi) {
+  PaintTextArgs args;
+  args.text = text.c_str();
+  args.colour = colour;
+  args.size = TitleLineFontSize(dpi);
+  args.quality = NONANTIALIASED_QUALITY;
+  return args;
+}
+
+// The line's width in the font PaintText makes for it; -1 when unknown.
+int32_t MeasuredWidth(const PaintTextArgs& args) {
+  if (!args.text || !*args.text) return 0;
+  const LOGFONTA request = ToLogFont(MakeFontRequest(args));
+  win::WindowDc screen(nullptr);
+  win::GdiObject font(CreateFontIndirectA(&request));
+  if (!screen || !font) return -1;
+  win::Selected selected(screen.get(), font.get());
+  SIZE size{};
+  if (!GetTextExtentPoint32A(screen.get(), args.text, static_cast<int>(std::strlen(args.text)), &size)) return -1;
+  return size.cx;
+}
 
 }  // namespace
 
@@ -98,9 +123,21 @@ void PresentAtActiveWindow(std::string_view previousLine, std::string_view nextL
   RECT client{}, window{};
   CallDll<decltype(&::GetClientRect)>(rt::kDllGetClientRect, foreground, &client);
   CallDll<decltype(&::GetWindowRect)>(rt::kDllGetWindowRect, foreground, &window);
-  const PaintRect w = ToPaintRect(window), c = ToPaintRect(client);
-  const int32_t border = FrameBorder(w, c);
-  const int32_t y = LineTop(w, border);
+  // The line goes on the monitor of the window, sized for that monitor's DPI,
+  // clear of the window's caption buttons.
+  TitleLineScene scene;
+  scene.window = ToPaintRect(window);
+  scene.client = ToPaintRect(client);
+  const win::MonitorAreas monitor = win::MonitorOfRect(window);
+  scene.monitor = ToPaintRect(monitor.whole);
+  scene.dpi = monitor.dpi;
+  scene.buttons = FindCaptionButtons(foreground, scene.window, FrameBorder(scene.window, scene.client), scene.dpi);
+
+  const std::string previous(previousLine), next(nextLine);
+  const PaintTextArgs erase = LineArgs(previous, 0, scene.dpi);
+  const TitleLinePlace previousPlace = PlaceTitleLine(scene, previous.size(), MeasuredWidth(erase));
+  const PaintTextArgs paint = LineArgs(next, kPaintYellow, scene.dpi);
+  const TitleLinePlace nextPlace = PlaceTitleLine(scene, next.size(), MeasuredWidth(paint));
 
   // Sampled before the erase, whether or not the previous line fits, a few
   // pixels left of the line on its row: at its left end the sample would often
@@ -109,27 +146,23 @@ void PresentAtActiveWindow(std::string_view previousLine, std::string_view nextL
   COLORREF background;
   {
     BorrowedDc screen(rt::kDllGetDC, rt::kDllReleaseDC, nullptr);
-    background = CallDll<decltype(&::GetPixel)>(rt::kDllGetPixel, screen.get(), SampleLeft(w, c, previousLine.size()),
-                                                SampleTop(w, border));
+    background =
+        CallDll<decltype(&::GetPixel)>(rt::kDllGetPixel, screen.get(), previousPlace.sampleX, previousPlace.sampleY);
   }
 
   // The previous line is painted over in the sampled colour, then the new one
   // in yellow; a line that does not fit the window's corner is left out. Both
   // without anti-aliasing, so the erase covers exactly the pixels drawn: blended
   // edges would otherwise stay behind as pale ghosts.
-  auto paintLine = [&](const std::string& text, COLORREF colour) {
-    if (!LineFits(w, text.size(), ScreenHeight())) return;
-    PaintTextArgs args;
-    args.x = LineLeft(w, c, text.size());
-    args.y = y;
-    args.text = text.c_str();
+  auto paintLine = [](PaintTextArgs args, const TitleLinePlace& place, COLORREF colour) {
+    if (!place.fits) return;
+    args.x = place.x;
+    args.y = place.y;
     args.colour = colour;
-    args.size = kLineFontSize;
-    args.quality = NONANTIALIASED_QUALITY;
     PaintText(args);
   };
-  paintLine(std::string(previousLine), background);
-  paintLine(std::string(nextLine), kPaintYellow);
+  paintLine(erase, previousPlace, background);
+  paintLine(paint, nextPlace, kPaintYellow);
 }
 
 }  // namespace lizhi::presenters

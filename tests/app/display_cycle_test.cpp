@@ -81,6 +81,40 @@ TEST(FollowTick, PlacesTopmostStripUnderCursorThenShowsItAfterTheDelay) {
   EXPECT_EQ(host.calls, std::vector<std::string>{"PumpingDelay 10"});
 }
 
+// Two monitors side by side (the right one at 144 dpi) and one stacked above
+// the primary one at negative coordinates (192 dpi, taskbar at its bottom).
+TEST(FollowTick, StripSizedForTheCursorsMonitorAndKeptInsideItsWorkArea) {
+  struct Row {
+    const char* what;
+    CursorPoint cursor;
+    int32_t left, top, width, height, labelHeight, labelDpi;
+  };
+  const Row rows[] = {
+      {"primary, 96 dpi: as ever", {123, 456}, 123, 476, 70, 24, -999, -999},
+      {"primary, near the taskbar: above the cursor", {100, 1030}, 100, 986, 70, 24, -999, -999},
+      {"primary, at its right edge: pulled left", {1900, 300}, 1850, 320, 70, 24, -999, -999},
+      {"right monitor, 144 dpi", {2000, 500}, 2000, 530, 105, 36, 27, 144},
+      {"right monitor, at its right edge", {3190, 10}, 3095, 40, 105, 36, 27, 144},
+      {"above, 192 dpi", {-300, -900}, -300, -860, 140, 48, 36, 192},
+      {"above, near its bottom: above the cursor", {-300, -70}, -300, -158, 140, 48, 36, 192},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.what);
+    test::FakeHost host;
+    host.monitors = {{{0, 0, 1920, 1040}, 96}, {{1920, 0, 3200, 984}, 144}, {{-400, -1080, 1520, -40}, 192}};
+    host.checked = {data::kMenuMouseFollow};
+    host.cursor = r.cursor;
+    host.texts[{data::kLineLabel, prop::kCaption}] = std::string(7, 'x');
+    OnFollowTick(host);
+    EXPECT_EQ(host.Int(kWindow, prop::kLeft), r.left);
+    EXPECT_EQ(host.Int(kWindow, prop::kTop), r.top);
+    EXPECT_EQ(host.Int(kWindow, prop::kWidth), r.width);
+    EXPECT_EQ(host.Int(kWindow, prop::kHeight), r.height);
+    EXPECT_EQ(host.Int(data::kLineLabel, prop::kHeight), r.labelHeight);
+    EXPECT_EQ(host.Int(data::kLineLabel, prop::kLabelFontDpi), r.labelDpi);
+  }
+}
+
 // A mode item taken while the delay pumps messages hides the strip; the rest
 // of the tick must not show it again.
 TEST(FollowTick, AModeChosenDuringTheDelayLeavesTheStripHidden) {

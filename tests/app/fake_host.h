@@ -27,6 +27,7 @@ class FakeHost : public app::CoreHost {
   int32_t boxAnswer = 1;
   bool autoStartWorks = true;
   app::CursorPoint cursor{300, 400};
+  std::vector<app::MonitorSpot> monitors;  // none: one boundless monitor at 96 dpi
   bool fullScreen = false;
   app::AttentionFacts attention;  // fullScreen counts as a full-screen window
   app::LocalTime now{2026, 12, 9, 15, 0, 0};
@@ -156,6 +157,12 @@ class FakeHost : public app::CoreHost {
   app::LocalTime Now() override { return now; }
   app::DisplayState& Display() override { return display; }
   app::CursorPoint Cursor() override { return cursor; }
+  app::MonitorSpot MonitorAt(app::CursorPoint p) override {
+    for (const app::MonitorSpot& m : monitors) {
+      if (screen::Contains(m.work, screen::Point{p.x, p.y})) return m;
+    }
+    return monitors.empty() ? app::MonitorSpot{{-100000, -100000, 100000, 100000}, 96} : monitors.front();
+  }
   void PlayMusic(std::string_view path) override { calls.push_back("Play " + std::string(path)); }
   void StopMusic() override { calls.push_back("StopMusic"); }
   bool SetAutoStart(std::string_view, std::string_view path) override {

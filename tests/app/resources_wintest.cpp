@@ -132,7 +132,7 @@ TEST(ResourcesWin, IconGroupHolds16And32And48PixelImagesThatLoad) {
   }
 }
 
-TEST(ResourcesWin, ManifestAsksForCommonControls6AsInvokerWithoutDpiOrCodePage) {
+TEST(ResourcesWin, ManifestAsksForCommonControls6AsInvokerPerMonitorDpiWithoutCodePage) {
   const char* required[] = {
       "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
       "level=\"asInvoker\"",
@@ -140,8 +140,11 @@ TEST(ResourcesWin, ManifestAsksForCommonControls6AsInvokerWithoutDpiOrCodePage) 
       "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",  // 8
       "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",  // 8.1
       "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",  // 10 and 11
+      ">PerMonitorV2, PerMonitor</dpiAwareness>",
   };
-  const char* forbidden[] = {"dpiAware", "dpiAwareness", "activeCodePage", "requireAdministrator"};
+  // The older dpiAware element makes Wine draw controls' texts in the wrong code page; older
+  // systems are made aware at start-up instead.
+  const char* forbidden[] = {"<dpiAware>", "<dpiAware ", "activeCodePage", "requireAdministrator"};
   for (const std::wstring& exe : Programs()) {
     SCOPED_TRACE(std::string(exe.begin(), exe.end()));
     ASSERT_TRUE(Present(exe));

@@ -42,6 +42,21 @@ TEST(AgentCharacterArt, EveryFrameDecodesToAShapeSmallerThanItsSquare) {
   EXPECT_TRUE(DecodeCharacterFrame(art, data::kFrameCount).colours.empty());
 }
 
+// Drawn afresh at 100, 125, 150 and 200 %; the size nearest to the DPI is used.
+TEST(AgentCharacterArt, EachDpiGetsTheNearestSizeWithWholeFrames) {
+  const int32_t dpis[][2] = {{96, 112},  {0, 112},   {110, 140}, {120, 140},
+                             {144, 168}, {168, 168}, {192, 224}, {288, 224}};
+  for (const auto& [dpi, size] : dpis) {
+    const data::CharacterArt art = data::OwnCharacterArt(dpi);
+    EXPECT_EQ(art.width, size) << dpi;
+    EXPECT_EQ(art.height, size) << dpi;
+    ASSERT_EQ(static_cast<int32_t>(art.frames.size()), data::kFrameCount);
+    for (int32_t f = 0; f < data::kFrameCount; ++f) {
+      EXPECT_EQ(DecodeCharacterFrame(art, f).colours.size(), static_cast<size_t>(size * size)) << dpi << " " << f;
+    }
+  }
+}
+
 TEST(AgentCharacterAnimation, RisesIntoViewThenIdlesWakingOnlyToBlink) {
   CharacterAnimation a(112);
   const uint32_t start = 0xFFFFFF00;  // across the tick counter's wrap

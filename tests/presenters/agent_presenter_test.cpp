@@ -12,6 +12,8 @@ namespace {
 class RecordingStage final : public AgentStage {
  public:
   bool loads = true;
+  screen::Area work{0, 0, 1024, 768};
+  screen::Point ownSize{112, 112};
   std::vector<std::string> calls;
 
   void SetCharacterSize(int32_t w, int32_t h) override { Add("size " + N(w) + " " + N(h)); }
@@ -27,6 +29,8 @@ class RecordingStage final : public AgentStage {
   int32_t ScreenWidth() override { return 1024; }
   int32_t ScreenHeight() override { return 768; }
   std::string ProgramDirectory() override { return "C:\\lz"; }
+  screen::Area PrimaryWorkArea() override { return work; }
+  screen::Point OwnSize() override { return ownSize; }
   void PlaceOwn(int32_t x, int32_t y) override { Add("own place " + N(x) + " " + N(y)); }
   void ShowOwn() override { Add("own show"); }
   void HideOwn() override { Add("own hide"); }
@@ -72,6 +76,32 @@ TEST(AgentPresenter, OurOwnCharacterStandsInWhenTheServerCannotLoad) {
   EXPECT_EQ(stage.Take(), (Calls{"own speak b", "own greet", "own hide", "own show"}))
       << "placed once: later shows keep where it was dragged";
   EXPECT_TRUE(p.loadTried());
+}
+
+// The corner 200 pixels in from the primary screen's, kept whole inside the
+// work area: above a tall taskbar, left of one on the right, and for the
+// larger character of a higher DPI.
+TEST(AgentPresenter, OwnCharacterStaysInsideThePrimaryWorkArea) {
+  struct Row {
+    screen::Area work;
+    screen::Point size;
+    const char* place;
+  };
+  const Row rows[] = {
+      {{0, 0, 1024, 748}, {112, 112}, "own place 824 568"},
+      {{0, 0, 1024, 728}, {168, 168}, "own place 824 560"},
+      {{0, 0, 960, 768}, {224, 224}, "own place 736 544"},
+      {{0, 60, 1024, 768}, {112, 112}, "own place 824 568"},
+  };
+  for (const Row& r : rows) {
+    RecordingStage stage;
+    stage.loads = false;
+    stage.work = r.work;
+    stage.ownSize = r.size;
+    AgentPresenter p(stage);
+    p.ShowAgent();
+    EXPECT_EQ(stage.Take().at(3), r.place);
+  }
 }
 
 }  // namespace

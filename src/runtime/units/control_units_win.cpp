@@ -4,7 +4,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <utility>
+
 #include "runtime/base/memory.h"
+#include "runtime/base/screen_area.h"
 #include "runtime/units/core_blocks.h"
 #include "runtime/units/core_units.h"
 #include "runtime/frame/unit_host.h"
@@ -67,6 +70,20 @@ ControlUnit* CreateControl(const UnitCreateParams& p, const char* className, DWO
   return unit;
 }
 
+// The stored font, its height scaled from 96 dpi to `dpi`.
+void UseLabelFont(ControlUnit& unit, int32_t dpi) {
+  if (unit.label.fontFace.empty()) return;
+  LOGFONTA lf{};
+  lf.lfHeight = screen::Scale(unit.label.fontHeight, dpi);
+  lf.lfWeight = unit.label.fontWeight;
+  lf.lfCharSet = static_cast<BYTE>(unit.label.charset);
+  lstrcpynA(lf.lfFaceName, unit.label.fontFace.c_str(), LF_FACESIZE);
+  win::GdiObject font(CreateFontIndirectA(&lf));
+  if (!font) return;
+  SendMessageA(unit.window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  unit.font = std::move(font);
+}
+
 void* CreateLabel(const UnitCreateParams& p) {
   auto block = DecodeLabelBlock(std::vector<uint8_t>(p.block, p.block + p.blockSize));
   if (!block) return nullptr;
@@ -74,15 +91,7 @@ void* CreateLabel(const UnitCreateParams& p) {
   unit->label = *block;
   unit->caption = block->caption;
   if (!CreateControl(p, "STATIC", SS_LEFT | SS_NOPREFIX, unit)) return nullptr;
-  LOGFONTA lf{};
-  lf.lfHeight = block->fontHeight;
-  lf.lfWeight = block->fontWeight;
-  lf.lfCharSet = static_cast<BYTE>(block->charset);
-  lstrcpynA(lf.lfFaceName, block->fontFace.c_str(), LF_FACESIZE);
-  if (!block->fontFace.empty()) {
-    unit->font.reset(CreateFontIndirectA(&lf));
-    SendMessageA(unit->window, WM_SETFONT, reinterpret_cast<WPARAM>(unit->font.get()), FALSE);
-  }
+  UseLabelFont(*unit, screen::kBaseDpi);
   return unit;
 }
 
@@ -101,6 +110,11 @@ void* WindowOf(void* unit) { return static_cast<ControlUnit*>(unit)->window; }
 
 void CaptionWritten(void* object, int32_t ownIndex, int32_t, const TypedValue& value) {
   auto* unit = static_cast<ControlUnit*>(object);
+  // A label's second property: the DPI its font is made for (96 as stored).
+  if (ownIndex == 1 && !unit->isButton && BaseType(value.type) == kTypeInt) {
+    if (IntOf(value) > 0) UseLabelFont(*unit, IntOf(value));
+    return;
+  }
   std::optional<std::string_view> caption = WrittenText(value);
   if (ownIndex != 0 || !caption) return;
   unit->caption = *caption;

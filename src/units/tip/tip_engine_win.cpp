@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "runtime/base/monitor_dpi_win.h"
+#include "runtime/base/screen_area.h"
 #include "units/tip/tip_compose.h"
 #include "units/tip/tip_properties.h"
 
@@ -378,10 +380,15 @@ bool TipEngine::BuildAndShow(const TipTool& tool, TipPoint point, int32_t transp
   in.contentWidth = size.cx;
   in.contentHeight = size.cy;
   in.placement = tool.placement;
-  in.geometry = look_.geometry;
-  in.screen = VirtualScreenRect();
-  in.shadowX = look_.shadowX;
-  in.shadowY = look_.shadowY;
+  // Kept inside the work area of the monitor holding the point, its margins,
+  // anchor and shadow sized for that monitor's DPI.
+  const win::MonitorAreas monitor = win::MonitorAt(POINT{point.x, point.y});
+  const int32_t shadowX = screen::Scale(look_.shadowX, monitor.dpi);
+  const int32_t shadowY = screen::Scale(look_.shadowY, monitor.dpi);
+  in.geometry = ScaleGeometry(look_.geometry, monitor.dpi);
+  in.screen = {monitor.work.left, monitor.work.top, monitor.work.right, monitor.work.bottom};
+  in.shadowX = shadowX;
+  in.shadowY = shadowY;
   layout_ = LayOutTip(in);
   width_ = std::max(layout_.windowWidth, 1);
   height_ = std::max(layout_.windowHeight, 1);
@@ -389,16 +396,19 @@ bool TipEngine::BuildAndShow(const TipTool& tool, TipPoint point, int32_t transp
   win::GdiObject shape(ShapeRegion(layout_));
   if (!shape) return false;
   shape_ = Coverage(static_cast<HRGN>(shape.get()), width_, height_);
-  const bool hasShadow = look_.shadowX != 0 || look_.shadowY != 0;
+  const bool hasShadow = shadowX != 0 || shadowY != 0;
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   CombineRgn(region, static_cast<HRGN>(shape.get()), nullptr, RGN_COPY);
   if (hasShadow) {
     win::GdiObject moved(CreateRectRgn(0, 0, 0, 0));
     CombineRgn(static_cast<HRGN>(moved.get()), static_cast<HRGN>(shape.get()), nullptr, RGN_COPY);
-    OffsetRgn(static_cast<HRGN>(moved.get()), look_.shadowX, look_.shadowY);
+    OffsetRgn(static_cast<HRGN>(moved.get()), shadowX, shadowY);
     CombineRgn(region, region, static_cast<HRGN>(moved.get()), RGN_OR);
-    shadow_ = Shifted(shape_, width_, height_, look_.shadowX, look_.shadowY);
-    if (look_.softShadow) BoxBlur(shadow_, width_, height_, look_.blurX, look_.blurY);
+    shadow_ = Shifted(shape_, width_, height_, shadowX, shadowY);
+    if (look_.softShadow) {
+      BoxBlur(shadow_, width_, height_, screen::Scale(look_.blurX, monitor.dpi),
+              screen::Scale(look_.blurY, monitor.dpi));
+    }
   } else {
     shadow_.clear();
   }

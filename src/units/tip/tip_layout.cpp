@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "runtime/base/screen_area.h"
+
 namespace lizhi::tip {
 
 namespace {
@@ -131,6 +133,12 @@ TipLayout LayOutTip(const TipLayoutInput& in) {
   out.windowHeight = winH + std::max(0, in.shadowY);
   out.origin = {in.point.x - out.anchor.x, in.point.y - out.anchor.y};
   return out;
+}
+
+TipGeometry ScaleGeometry(const TipGeometry& geometry, int32_t dpi) {
+  TipGeometry scaled{};
+  for (size_t i = 0; i < geometry.size(); ++i) scaled[i] = screen::Scale(geometry[i], dpi);
+  return scaled;
 }
 
 }  // namespace lizhi::tip

@@ -71,6 +71,9 @@ struct TipLayout {
 
 TipLayout LayOutTip(const TipLayoutInput& in);
 
+// The geometry's lengths, given at 96 dpi, at `dpi`.
+TipGeometry ScaleGeometry(const TipGeometry& geometry, int32_t dpi);
+
 constexpr int32_t AnchorSide(int32_t placement) { return placement & 0x30; }
 constexpr int32_t AnchorEnd(int32_t placement) { return placement & 0x0F; }
 

@@ -59,6 +59,16 @@ ScreenPoint TrayIconLocator::Guess(const ScreenRect& area) const {
   return centre;
 }
 
+ScreenRect VisibleIconRect(const ScreenRect& icon, const std::optional<ScreenRect>& taskbar,
+                           const ScreenRect& notificationArea) {
+  constexpr int32_t kCornerWidth = 12;
+  if (!taskbar) return icon;
+  const bool onTaskbar = icon.left < taskbar->right && icon.right > taskbar->left && icon.top < taskbar->bottom &&
+                         icon.bottom > taskbar->top && icon.right > icon.left && icon.bottom > icon.top;
+  if (onTaskbar) return icon;
+  return {notificationArea.left, notificationArea.top, notificationArea.left + kCornerWidth, notificationArea.bottom};
+}
+
 int32_t IconPositionReads::Read(bool wantX, bool known, const ShellRect& shellRect, const Locate& locate) {
   std::optional<ScreenPoint> paired = std::exchange(pending_, std::nullopt);
   if (!wantX && paired) return paired->y;

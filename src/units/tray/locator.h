@@ -72,6 +72,14 @@ class TrayIconLocator {
   int64_t lastProbe_ = LongAgo();
 };
 
+// Where the balloon should point for the shell's rectangle of the icon. An
+// icon in the overflow area (where Windows 11 puts new icons) has a rectangle
+// off the taskbar, or in a hidden window: then the notification area's corner
+// nearest the overflow button stands in, a 12-pixel-wide strip at its left.
+// Without a taskbar the shell's rectangle is taken as it is.
+ScreenRect VisibleIconRect(const ScreenRect& icon, const std::optional<ScreenRect>& taskbar,
+                           const ScreenRect& notificationArea);
+
 // The IconScreenX / IconScreenY reads of one tray icon. The shell is asked
 // first (Shell_NotifyIconGetRect, Windows 7 and later) and the centre of its
 // rectangle used; only when it cannot tell does the locator probe, which

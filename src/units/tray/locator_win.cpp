@@ -74,6 +74,13 @@ FoundArea FindNotificationArea(const char* taskbarClass) {
   return {ToScreenRect(rect), area};
 }
 
+std::optional<ScreenRect> TaskbarRect(const char* taskbarClass) {
+  HWND taskbar = FindWindowA(taskbarClass, nullptr);
+  RECT rect{};
+  if (!taskbar || !IsWindowVisible(taskbar) || !GetWindowRect(taskbar, &rect)) return std::nullopt;
+  return ToScreenRect(rect);
+}
+
 std::optional<ScreenPoint> CaptureAndScan(const ScreenRect& area) {
   const ScreenRect capture = CaptureRectFor(area);
   const int width = capture.right - capture.left, height = capture.bottom - capture.top;

@@ -20,6 +20,9 @@ struct FoundArea {
 // 40 x 20 bottom-right corner of the screen.
 FoundArea FindNotificationArea(const char* taskbarClass);
 
+// The taskbar's rectangle, where there is a visible taskbar.
+std::optional<ScreenRect> TaskbarRect(const char* taskbarClass);
+
 // One screen capture over the rows and columns the scan reads, then the scan.
 std::optional<ScreenPoint> CaptureAndScan(const ScreenRect& area);
 

@@ -11,6 +11,7 @@ namespace lizhi::tray {
 
 struct ScreenRect {
   int32_t left = 0, top = 0, right = 0, bottom = 0;
+  friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
 };
 struct ScreenPoint {
   int32_t x = 0, y = 0;

@@ -313,7 +313,12 @@ void PropertyWritten(void* unit, int32_t ownIndex, int32_t arrayIndex, const rt:
 std::vector<uint8_t> SaveBlock(void* unit) { return SaveTrayIconBlock(Unit(unit)->properties); }
 
 int32_t IconScreenCoordinate(TrayIcon& t, bool wantX) {
-  auto shellRect = [&t] { return TrayHooks().iconRect(t.window, t.record.uID); };
+  auto shellRect = [&t]() -> std::optional<ScreenRect> {
+    std::optional<ScreenRect> icon = TrayHooks().iconRect(t.window, t.record.uID);
+    if (!icon) return icon;
+    return VisibleIconRect(*icon, TaskbarRect(TrayHooks().taskbarClass),
+                           FindNotificationArea(TrayHooks().taskbarClass).rect);
+  };
   auto locate = [&t] {
     t.locator.ForgetProbeTime();
     return t.locator.Locate(0, t.platform);

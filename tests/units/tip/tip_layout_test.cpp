@@ -108,5 +108,11 @@ TEST(TipShape, BodyContentAndTriangleForEachAnchorSide) {
   EXPECT_FALSE(LayOutTip(plain).hasTriangle);
 }
 
+TEST(TipPlacement, GeometryScalesWithTheMonitorsDpi) {
+  EXPECT_EQ(ScaleGeometry(kBalloonGeometry, 96), kBalloonGeometry);
+  EXPECT_EQ(ScaleGeometry(kBalloonGeometry, 144), (TipGeometry{24, 24, 18, 18, 18, 24, 24, 0, 0}));
+  EXPECT_EQ(ScaleGeometry(kBalloonGeometry, 120), (TipGeometry{20, 20, 15, 15, 15, 20, 20, 0, 0}));
+}
+
 }  // namespace
 }  // namespace lizhi::tip

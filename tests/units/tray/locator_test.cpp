@@ -176,5 +176,20 @@ TEST(IconPositionReads, ShellFirstAndOneAnswerServesTheXAndTheYThatFollows) {
   EXPECT_EQ(reads.Read(false, true, shellRect, locate), 0);
 }
 
+// A bottom taskbar on the primary monitor and one on a monitor left of it.
+TEST(VisibleIconRect, AnIconOffTheTaskbarPointsAtTheNotificationAreasCorner) {
+  const ScreenRect taskbar{0, 1040, 1920, 1080}, area{1700, 1040, 1920, 1080};
+  const ScreenRect leftTaskbar{-1280, 984, 0, 1024}, leftArea{-200, 984, 0, 1024};
+  const ScreenRect corner{1700, 1040, 1712, 1080};
+  EXPECT_EQ(VisibleIconRect({1750, 1048, 1774, 1072}, taskbar, area), (ScreenRect{1750, 1048, 1774, 1072}));
+  EXPECT_EQ(VisibleIconRect({1750, 1030, 1774, 1054}, taskbar, area), (ScreenRect{1750, 1030, 1774, 1054}))
+      << "overlapping the taskbar counts";
+  EXPECT_EQ(VisibleIconRect({1650, 980, 1674, 1004}, taskbar, area), corner) << "in the overflow window above";
+  EXPECT_EQ(VisibleIconRect({0, 0, 0, 0}, taskbar, area), corner) << "in a hidden window";
+  EXPECT_EQ(VisibleIconRect({-150, 990, -126, 1014}, leftTaskbar, leftArea), (ScreenRect{-150, 990, -126, 1014}));
+  EXPECT_EQ(VisibleIconRect({-150, 900, -126, 924}, leftTaskbar, leftArea), (ScreenRect{-200, 984, -188, 1024}));
+  EXPECT_EQ(VisibleIconRect({5, 5, 29, 29}, std::nullopt, area), (ScreenRect{5, 5, 29, 29}));
+}
+
 }  // namespace
 }  // namespace lizhi::tray
