@@ -4,6 +4,8 @@
 //                          --frame-channels: each frame keeps its own channel count
 //                          (as the ISO reference output does) instead of the first's.
 // mp3dec --bench N INPUT   decode the file N times in memory and print the speed.
+// --scalar (first, before the others): the decoder's scalar code even where the
+//                          processor has SSE2, to compare the two.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -35,9 +37,12 @@ void WriteToFile(void* context, const uint8_t* pcm, size_t bytes) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: mp3dec [--frame-channels] INPUT OUTPUT\n       mp3dec --bench N INPUT\n");
+  std::fprintf(stderr,
+               "usage: mp3dec [--scalar] [--frame-channels] INPUT OUTPUT\n       mp3dec [--scalar] --bench N INPUT\n");
   return 2;
 }
+
+bool g_scalar = false;
 
 int Decode(const char* input, const char* output, bool frameChannels) {
   std::vector<uint8_t> data;
@@ -51,6 +56,7 @@ int Decode(const char* input, const char* output, bool frameChannels) {
     return 1;
   }
   static Decoder decoder;
+  decoder.SetForceScalar(g_scalar);
   static uint8_t pcm[Decoder::kMaxPcmBytesPerFrame];
   lizhi::mpeg::BufferDecodeOptions options;
   options.followFrameChannels = frameChannels;
@@ -75,6 +81,7 @@ int Bench(int runs, const char* input) {
     return 1;
   }
   static Decoder decoder;
+  decoder.SetForceScalar(g_scalar);
   static uint8_t pcm[Decoder::kMaxPcmBytesPerFrame];
   BufferDecodeResult r;
   const auto begin = std::chrono::steady_clock::now();
@@ -85,14 +92,19 @@ int Bench(int runs, const char* input) {
     return 1;
   }
   const double audioSeconds = static_cast<double>(r.pcmBytes) / (2.0 * r.channels * static_cast<double>(r.sampleRate));
-  std::printf("decoded %d x %.2f s of audio in %.3f s: %.1f times real time\n", runs, audioSeconds, seconds,
-              runs * audioSeconds / seconds);
+  std::printf("decoded %d x %.2f s of audio in %.3f s: %.1f times real time (%s)\n", runs, audioSeconds, seconds,
+              runs * audioSeconds / seconds, decoder.usesSse2() ? "SSE2" : "scalar");
   return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::strcmp(argv[1], "--scalar") == 0) {
+    g_scalar = true;
+    --argc;
+    ++argv;
+  }
   if (argc == 4 && std::strcmp(argv[1], "--bench") == 0) {
     const int runs = std::atoi(argv[2]);
     if (runs <= 0) return Usage();
