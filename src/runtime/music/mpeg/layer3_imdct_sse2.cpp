@@ -8,19 +8,25 @@
 #include <array>
 
 #include "runtime/music/mpeg/constexpr_math.h"
+#include "runtime/music/mpeg/simd.h"
 #include "runtime/music/mpeg/layer3_imdct.h"
 
+// Everything from here to the pop is internal to this file and compiled for
+// SSE2; the function called from outside stays outside, with the baseline's
+// code, and only calls in.
 #if defined(__i386__) && !defined(__SSE2__)
-#pragma GCC target("sse2,fpmath=sse")
+#pragma GCC push_options
+#pragma GCC target("sse2")
 #endif
 
 // After the target switch, so that its transforms are compiled for SSE2 here.
 #include "runtime/music/mpeg/layer3_imdct_parts.h"
 
 namespace lizhi::mpeg {
+namespace {
 
-void InverseMdctSse2(const float xr[576], const GranuleChannelInfo& g, int subbands, ImdctOverlap& overlap,
-                     float (*out)[kMaxSlots], int firstSlot) {
+LIZHI_SSE2_ENTRY void InverseMdctSse2Body(const float xr[576], const GranuleChannelInfo& g, int subbands,
+                                          ImdctOverlap& overlap, float (*out)[kMaxSlots], int firstSlot) {
   alignas(16) static constexpr float kZeros[20] = {};
   const __m128 invert = _mm_setr_ps(1.0f, -1.0f, 1.0f, -1.0f);
   for (int group = 0; group < 8; ++group) {
@@ -69,6 +75,20 @@ void InverseMdctSse2(const float xr[576], const GranuleChannelInfo& g, int subba
       for (int lane = 0; lane < 4; ++lane) out[sb0 + lane][firstSlot + t] = lanes[lane];
     }
   }
+}
+
+}  // namespace
+}  // namespace lizhi::mpeg
+
+#if defined(__i386__) && !defined(__SSE2__)
+#pragma GCC pop_options
+#endif
+
+namespace lizhi::mpeg {
+
+void InverseMdctSse2(const float xr[576], const GranuleChannelInfo& g, int subbands, ImdctOverlap& overlap,
+                     float (*out)[kMaxSlots], int firstSlot) {
+  InverseMdctSse2Body(xr, g, subbands, overlap, out, firstSlot);
 }
 
 }  // namespace lizhi::mpeg

@@ -10,3 +10,12 @@ namespace lizhi::mpeg {
 bool CpuHasSse2();
 
 }  // namespace lizhi::mpeg
+
+// On the entry function of SSE2 code for 32-bit Windows: the stack there is
+// only sure to be 4-byte aligned (threads started by the system), while SSE2
+// code spills 16-byte values to it, so the entry aligns it first.
+#if defined(__i386__)
+#define LIZHI_SSE2_ENTRY __attribute__((force_align_arg_pointer))
+#else
+#define LIZHI_SSE2_ENTRY
+#endif

@@ -9,11 +9,16 @@
 #include <cstring>
 
 #include "runtime/music/mpeg/constexpr_math.h"
+#include "runtime/music/mpeg/simd.h"
 #include "runtime/music/mpeg/synthesis.h"
 #include "runtime/music/mpeg/synthesis_window.h"
 
+// Everything from here to the pop is internal to this file and compiled for
+// SSE2; the function called from outside stays outside, with the baseline's
+// code, and only calls in.
 #if defined(__i386__) && !defined(__SSE2__)
-#pragma GCC target("sse2,fpmath=sse")
+#pragma GCC push_options
+#pragma GCC target("sse2")
 #endif
 
 // After the target switch, so that its DCT is compiled for SSE2 here.
@@ -56,9 +61,8 @@ inline void Window(const SynthesisChannel& state, int16_t* samples) {
   }
 }
 
-}  // namespace
-
-void SynthesizeSse2(SynthesisChannel& state, const float (*subbands)[kMaxSlots], int slots, int16_t* pcm, int stride) {
+LIZHI_SSE2_ENTRY void SynthesizeSse2Body(SynthesisChannel& state, const float (*subbands)[kMaxSlots], int slots,
+                                         int16_t* pcm, int stride) {
   for (int first = 0; first < slots; first += 4) {
     // The DCT of four time slots at once, one per lane.
     __m128 in[32];
@@ -93,6 +97,19 @@ void SynthesizeSse2(SynthesisChannel& state, const float (*subbands)[kMaxSlots],
       }
     }
   }
+}
+
+}  // namespace
+}  // namespace lizhi::mpeg
+
+#if defined(__i386__) && !defined(__SSE2__)
+#pragma GCC pop_options
+#endif
+
+namespace lizhi::mpeg {
+
+void SynthesizeSse2(SynthesisChannel& state, const float (*subbands)[kMaxSlots], int slots, int16_t* pcm, int stride) {
+  SynthesizeSse2Body(state, subbands, slots, pcm, stride);
 }
 
 }  // namespace lizhi::mpeg
