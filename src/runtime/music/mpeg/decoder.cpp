@@ -29,7 +29,7 @@ Decoder::Result Decoder::DecodeFrame(const uint8_t* input, size_t size, uint8_t*
   int slots = 0;
   bool ok = frameBytes > audioStart;
   if (h.layer == 3) {
-    slots = DecodeLayer3(state_.layer3, state_.layer3Scratch, h, input, frameBytes, subbands);
+    slots = DecodeLayer3(state_.layer3, state_.layer3Scratch, h, input, frameBytes, usesSse2(), subbands);
   } else {
     slots = h.layer == 1 ? 12 : 36;
     if (ok) {
@@ -47,13 +47,14 @@ Decoder::Result Decoder::DecodeFrame(const uint8_t* input, size_t size, uint8_t*
   lastFrameChannels_ = outChannels;
   auto* pcm = reinterpret_cast<int16_t*>(pcmOut);
   const int samples = 32 * slots;
+  const auto synthesize = usesSse2() ? SynthesizeSse2 : Synthesize;
   if (outChannels == 1) {
-    Synthesize(state_.synthesis[0], subbands[0], slots, pcm, 1);  // a stereo frame gives its left channel
+    synthesize(state_.synthesis[0], subbands[0], slots, pcm, 1);  // a stereo frame gives its left channel
   } else if (frameChannels == 2) {
-    Synthesize(state_.synthesis[0], subbands[0], slots, pcm, 2);
-    Synthesize(state_.synthesis[1], subbands[1], slots, pcm + 1, 2);
+    synthesize(state_.synthesis[0], subbands[0], slots, pcm, 2);
+    synthesize(state_.synthesis[1], subbands[1], slots, pcm + 1, 2);
   } else {
-    Synthesize(state_.synthesis[0], subbands[0], slots, pcm, 2);
+    synthesize(state_.synthesis[0], subbands[0], slots, pcm, 2);
     for (int i = 0; i < samples; ++i) pcm[2 * i + 1] = pcm[2 * i];
   }
   return {frameBytes, static_cast<size_t>(samples) * static_cast<size_t>(outChannels) * 2};

@@ -5,6 +5,7 @@
 
 #include "runtime/music/mpeg/decoder_state.h"
 #include "runtime/music/mpeg/frame_header.h"
+#include "runtime/music/mpeg/simd.h"
 
 namespace lizhi::mpeg {
 
@@ -45,6 +46,12 @@ class Decoder {
   void SetFollowFrameChannels(bool on) { followFrameChannels_ = on; }
   int lastFrameChannels() const { return lastFrameChannels_; }
 
+  // With `on`, the hot stages run their scalar code even where the processor
+  // has SSE2 (which they use by default); both give PCM within the compliance
+  // limits, not necessarily the same samples. Kept across Init.
+  void SetForceScalar(bool on) { forceScalar_ = on; }
+  bool usesSse2() const { return hasSse2_ && !forceScalar_; }
+
   // Forget the bit reservoir and the filter histories (after a seek).
   void Reset();
 
@@ -53,6 +60,8 @@ class Decoder {
   int sampleRate_ = 0;
   bool followFrameChannels_ = false;
   int lastFrameChannels_ = 0;
+  bool hasSse2_ = CpuHasSse2();
+  bool forceScalar_ = false;
   DecoderState state_{};
 };
 

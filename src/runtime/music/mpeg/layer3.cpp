@@ -33,7 +33,7 @@ int SubbandsWithData(const BandLayout& layout, int rateIndex, int nonZeroLines) 
 
 // Alias reduction and IMDCT over the subbands that can carry data.
 void HybridSynthesis(Layer3State& state, float* xr, const GranuleChannelInfo& g, int subbandsWithData, int ch,
-                     float (*out)[kMaxSlots], int firstSlot) {
+                     bool sse2, float (*out)[kMaxSlots], int firstSlot) {
   int subbands = subbandsWithData;
   if (!IsShortGranule(g)) {
     ReduceAliases(xr, std::min(subbandsWithData, 31));
@@ -42,7 +42,7 @@ void HybridSynthesis(Layer3State& state, float* xr, const GranuleChannelInfo& g,
     if (subbandsWithData > 0) ReduceAliases(xr, 1);  // only between the two long subbands
     subbands = std::max(subbandsWithData, 2);
   }
-  InverseMdct(xr, g, subbands, state.overlap[ch], out, firstSlot);
+  (sse2 ? InverseMdctSse2 : InverseMdct)(xr, g, subbands, state.overlap[ch], out, firstSlot);
 }
 
 // Keeps the tail of the main data as the reservoir of the next frame.
@@ -55,7 +55,7 @@ void KeepReservoir(Layer3State& state, size_t total) {
 }  // namespace
 
 int DecodeLayer3(Layer3State& state, Layer3Scratch& scratch, const FrameHeader& h, const uint8_t* frame,
-                 size_t frameBytes, SubbandSamples& out) {
+                 size_t frameBytes, bool sse2, SubbandSamples& out) {
   const bool mpeg1 = h.version == MpegVersion::Mpeg1;
   const int granules = mpeg1 ? 2 : 1;
   const int channels = h.channels();
@@ -139,13 +139,13 @@ int DecodeLayer3(Layer3State& state, Layer3Scratch& scratch, const FrameHeader& 
       float* xr = scratch.xr[ch];
       if (!valid) {
         GranuleChannelInfo silent;
-        HybridSynthesis(state, xr, silent, 0, ch, out[ch], 18 * gr);
+        HybridSynthesis(state, xr, silent, 0, ch, sse2, out[ch], 18 * gr);
         continue;
       }
       const GranuleChannelInfo& g = side.info[gr][ch];
       const int subbands = SubbandsWithData(layouts[ch], rateIndex, nonZero[ch]);
       if (IsShortGranule(g)) ReorderShortBands(layouts[ch], rateIndex, xr);
-      HybridSynthesis(state, xr, g, subbands, ch, out[ch], 18 * gr);
+      HybridSynthesis(state, xr, g, subbands, ch, sse2, out[ch], 18 * gr);
     }
   }
 

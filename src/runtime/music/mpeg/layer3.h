@@ -9,6 +9,7 @@
 #include "runtime/music/mpeg/frame_header.h"
 #include "runtime/music/mpeg/layer12.h"
 #include "runtime/music/mpeg/layer3_huffman.h"
+#include "runtime/music/mpeg/layer3_imdct.h"
 
 namespace lizhi::mpeg {
 
@@ -20,8 +21,8 @@ inline constexpr size_t kMaxLayer3FrameBytes = 1441;
 struct Layer3State {
   // The bit reservoir followed by the current frame's main data.
   uint8_t mainData[kMaxReservoirBytes + kMaxLayer3FrameBytes + kMainDataPaddingBytes];
-  size_t mainDataBytes;      // reservoir bytes kept from earlier frames
-  float overlap[2][32][18];  // IMDCT second halves of the previous granule
+  size_t mainDataBytes;     // reservoir bytes kept from earlier frames
+  ImdctOverlap overlap[2];  // IMDCT second halves of the previous granule
 };
 
 // Scratch space of one granule (kept out of the stack of the caller's thread).
@@ -35,8 +36,8 @@ struct Layer3Scratch {
 // MPEG-1, 18 MPEG-2/2.5), or 0 when the frame's main data begins before the
 // data the reservoir holds (the first frames after a start or a seek). A
 // damaged frame produces silence for its granules. Either way the frame's
-// main data goes into the bit reservoir.
+// main data goes into the bit reservoir. sse2: use the SSE2 IMDCT.
 int DecodeLayer3(Layer3State& state, Layer3Scratch& scratch, const FrameHeader& h, const uint8_t* frame,
-                 size_t frameBytes, SubbandSamples& out);
+                 size_t frameBytes, bool sse2, SubbandSamples& out);
 
 }  // namespace lizhi::mpeg

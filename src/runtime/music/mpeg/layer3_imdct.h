@@ -8,11 +8,18 @@
 
 namespace lizhi::mpeg {
 
+// The second halves kept from the previous granule, in groups of four
+// subbands: [group][time slot][subband within the group].
+using ImdctOverlap = float[8][18][4];
+
 // xr: the 576 lines (short blocks already reordered). Subbands at or above
-// `subbands` are zero. overlap: the second halves kept from the previous
-// granule, replaced by this granule's. out: per subband, the granule's 18
-// time slots from out[sb][firstSlot].
-void InverseMdct(const float xr[576], const GranuleChannelInfo& g, int subbands, float overlap[32][18],
+// `subbands` are taken as zero. overlap: replaced by this granule's second
+// halves. out: per subband, the granule's 18 time slots from out[sb][firstSlot].
+void InverseMdct(const float xr[576], const GranuleChannelInfo& g, int subbands, ImdctOverlap& overlap,
                  float (*out)[kMaxSlots], int firstSlot);
+
+// The same with SSE2 (only where CpuHasSse2()): the same float operations.
+void InverseMdctSse2(const float xr[576], const GranuleChannelInfo& g, int subbands, ImdctOverlap& overlap,
+                     float (*out)[kMaxSlots], int firstSlot);
 
 }  // namespace lizhi::mpeg

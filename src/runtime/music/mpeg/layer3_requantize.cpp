@@ -1,6 +1,8 @@
 #include "runtime/music/mpeg/layer3_requantize.h"
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 #include "runtime/music/mpeg/layer3_tables.h"
 
@@ -13,6 +15,11 @@ inline float Pow2Quarter(int quarterSteps) {
                                         1.68179283050742908606f};
   // Arithmetic shift rounds towards minus infinity, so the remainder is 0..3.
   const int whole = quarterSteps >> 2;
+  // 2^whole made from its exponent bits where it is a normal float (always,
+  // in practice): the product is then exactly what ldexp gives, without a call.
+  if (whole >= -126 && whole <= 127) {
+    return kQuarter[quarterSteps & 3] * std::bit_cast<float>(static_cast<uint32_t>(whole + 127) << 23);
+  }
   return std::ldexp(kQuarter[quarterSteps & 3], whole);
 }
 

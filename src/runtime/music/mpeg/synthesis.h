@@ -21,4 +21,9 @@ struct SynthesisChannel {
 // up to 3 slots past `slots`.
 void Synthesize(SynthesisChannel& state, const float (*subbands)[kMaxSlots], int slots, int16_t* pcm, int stride);
 
+// The same with SSE2 (only where CpuHasSse2()). The float operations are those
+// of Synthesize in the same order; rounding and saturation give the same
+// samples.
+void SynthesizeSse2(SynthesisChannel& state, const float (*subbands)[kMaxSlots], int slots, int16_t* pcm, int stride);
+
 }  // namespace lizhi::mpeg

@@ -66,6 +66,7 @@ inline Comparison Compare(const std::vector<int16_t>& a, const std::vector<int16
 struct Decoded {
   BufferDecodeResult result;
   std::vector<uint8_t> pcm;
+  bool sse2 = false;  // the decoder ran its SSE2 code
 };
 
 inline void AppendPcm(void* context, const uint8_t* pcm, size_t bytes) {
@@ -73,10 +74,13 @@ inline void AppendPcm(void* context, const uint8_t* pcm, size_t bytes) {
   out->insert(out->end(), pcm, pcm + bytes);
 }
 
-// The path of mp3dec: DecodeBuffer over the whole file.
-inline Decoded DecodeWhole(const std::vector<uint8_t>& file, bool followFrameChannels) {
+// The path of mp3dec: DecodeBuffer over the whole file (forceScalar: as
+// mp3dec --scalar).
+inline Decoded DecodeWhole(const std::vector<uint8_t>& file, bool followFrameChannels, bool forceScalar = false) {
   Decoded d;
   auto decoder = std::make_unique<Decoder>();
+  decoder->SetForceScalar(forceScalar);
+  d.sse2 = decoder->usesSse2();
   std::vector<uint8_t> scratch(Decoder::kMaxPcmBytesPerFrame);
   BufferDecodeOptions options;
   options.followFrameChannels = followFrameChannels;
