@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "units/tip/tip_compose.h"
 #include "units/tip/tip_properties.h"
@@ -30,39 +31,24 @@ COLORREF Resolve(uint32_t colour) {
   return colour == kButtonFaceColour ? GetSysColor(COLOR_BTNFACE) : static_cast<COLORREF>(colour & 0xFFFFFF);
 }
 
-BITMAPINFO TopDownInfo(int32_t width, int32_t height) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
-
 // A 32-bit top-down DIB section selected into its own memory DC for a scope.
 class PixelCanvas {
  public:
   PixelCanvas(int32_t width, int32_t height) : count_(static_cast<size_t>(width) * static_cast<size_t>(height)) {
-    BITMAPINFO info = TopDownInfo(width, height);
     win::WindowDc screen(nullptr);
     dc_.reset(CreateCompatibleDC(screen.get()));
-    bitmap_.reset(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
-    if (dc_ && bitmap_) previous_ = SelectObject(dc_.get(), bitmap_.get());
-  }
-  ~PixelCanvas() {
-    if (previous_) SelectObject(dc_.get(), previous_);
+    dib_ = win::CreateTopDownDib(screen.get(), width, height);
+    if (dc_ && dib_.bitmap) selected_.emplace(dc_.get(), dib_.bitmap.get());
   }
   PixelCanvas(const PixelCanvas&) = delete;
   PixelCanvas& operator=(const PixelCanvas&) = delete;
 
-  bool ok() const { return previous_ != nullptr && bits_ != nullptr; }
+  bool ok() const { return selected_ && selected_->ok() && dib_.pixels != nullptr; }
   HDC dc() const { return dc_.get(); }
   // The pixels as 0x00RRGGBB, after GDI has finished drawing.
   std::vector<uint32_t> Pixels() const {
     GdiFlush();
-    const auto* p = static_cast<const uint32_t*>(bits_);
+    const uint32_t* p = dib_.pixels;
     std::vector<uint32_t> out(p, p + count_);
     for (uint32_t& v : out) v &= 0xFFFFFF;
     return out;
@@ -71,18 +57,18 @@ class PixelCanvas {
  private:
   size_t count_;
   win::MemoryDc dc_;
-  win::GdiObject bitmap_;
-  void* bits_ = nullptr;
-  HGDIOBJ previous_ = nullptr;
+  win::TopDownDib dib_;
+  std::optional<win::Selected> selected_;
 };
 
-HRGN ShapeRegion(const TipLayout& l) {
-  HRGN shape = CreateRoundRectRgn(l.body.left, l.body.top, l.body.right + 1, l.body.bottom + 1, l.corner.x, l.corner.y);
+win::Region ShapeRegion(const TipLayout& l) {
+  win::Region shape(
+      CreateRoundRectRgn(l.body.left, l.body.top, l.body.right + 1, l.body.bottom + 1, l.corner.x, l.corner.y));
   if (shape && l.hasTriangle) {
     POINT points[3];
     for (size_t i = 0; i < 3; ++i) points[i] = {l.triangle[i].x, l.triangle[i].y};
-    win::GdiObject triangle(CreatePolygonRgn(points, 3, WINDING));
-    if (triangle) CombineRgn(shape, shape, static_cast<HRGN>(triangle.get()), RGN_OR);
+    win::Region triangle(CreatePolygonRgn(points, 3, WINDING));
+    if (triangle) CombineRgn(shape.get(), shape.get(), triangle.get(), RGN_OR);
   }
   return shape;
 }
@@ -154,7 +140,7 @@ void ExtendIntoAnchor(HDC dc, const TipLayout& l) {
 
 struct HookState {
   std::vector<TipEngine*> engines;
-  HHOOK hook = nullptr;
+  win::Hook hook;
 };
 
 HookState& Hooks() {
@@ -192,7 +178,7 @@ TipRect VirtualScreenRect() {
 
 bool ListTipEngine(TipEngine* engine) {
   HookState& state = Hooks();
-  if (!state.hook) state.hook = SetWindowsHookExA(WH_GETMESSAGE, &GetMessageHook, nullptr, GetCurrentThreadId());
+  if (!state.hook) state.hook.reset(SetWindowsHookExA(WH_GETMESSAGE, &GetMessageHook, nullptr, GetCurrentThreadId()));
   if (!state.hook) return false;
   if (std::find(state.engines.begin(), state.engines.end(), engine) == state.engines.end()) {
     state.engines.push_back(engine);
@@ -203,10 +189,7 @@ bool ListTipEngine(TipEngine* engine) {
 void UnlistTipEngine(TipEngine* engine) {
   HookState& state = Hooks();
   std::erase(state.engines, engine);
-  if (state.engines.empty() && state.hook) {
-    UnhookWindowsHookEx(state.hook);
-    state.hook = nullptr;
-  }
+  if (state.engines.empty()) state.hook.reset();
 }
 
 size_t LiveTipEngineCount() { return Hooks().engines.size(); }
@@ -217,20 +200,17 @@ TipEngine::TipEngine(HWND owner) {
   d.colours[0] = d.colours[1] = d.colours[2] = infoBack;
   look_.borderColour = GetSysColor(COLOR_INFOTEXT);
   if (!RegisterTipClass()) return;
-  window_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kWindowClass, "", WS_POPUP, 0, 0, 0, 0, owner, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
+  window_.reset(CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kWindowClass, "", WS_POPUP, 0, 0, 0, 0, owner,
+                                nullptr, GetModuleHandleA(nullptr), nullptr));
   if (!window_) return;
   // The class keeps the default procedure; each tip window gets its engine's.
-  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TipEngine::WindowProc));
+  SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  SetWindowLongPtrA(window_.get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TipEngine::WindowProc));
 }
 
 TipEngine::~TipEngine() {
   UnlistTipEngine(this);
-  if (window_) {
-    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-  }
+  if (window_) SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
 }
 
 LRESULT CALLBACK TipEngine::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -241,10 +221,8 @@ LRESULT CALLBACK TipEngine::WindowProc(HWND window, UINT message, WPARAM wParam,
       engine->machine_.OnTimer(static_cast<int32_t>(wParam));
       return 0;
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(window, &ps);
-      engine->Blit(dc);
-      EndPaint(window, &ps);
+      win::Paint paint(window);
+      engine->Blit(paint.dc());
       return 0;
     }
     case WM_ERASEBKGND:
@@ -265,7 +243,7 @@ void TipEngine::ShowAt(int32_t x, int32_t y, const std::string& text, bool keepA
 
 void TipEngine::Relay(const MSG& msg) {
   if (PopsTheTip(msg.message)) {
-    if (msg.message == WM_LBUTTONDOWN && msg.hwnd == window_ && window_) {
+    if (msg.message == WM_LBUTTONDOWN && msg.hwnd == window_.get() && window_) {
       drawer_.Click({GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)});
     }
     machine_.Pop();
@@ -274,16 +252,16 @@ void TipEngine::Relay(const MSG& msg) {
   if (msg.message == WM_MOUSEMOVE) {
     POINT cursor{};
     GetCursorPos(&cursor);
-    machine_.OnMouseMove({cursor.x, cursor.y}, window_ && msg.hwnd == window_);
+    machine_.OnMouseMove({cursor.x, cursor.y}, window_ && msg.hwnd == window_.get());
   }
 }
 
 void TipEngine::StartTimer(int32_t id, int32_t ms) {
-  if (window_) SetTimer(window_, static_cast<UINT_PTR>(id), static_cast<UINT>(std::max(ms, 1)), nullptr);
+  if (window_) SetTimer(window_.get(), static_cast<UINT_PTR>(id), static_cast<UINT>(std::max(ms, 1)), nullptr);
 }
 
 void TipEngine::StopTimer(int32_t id) {
-  if (window_) KillTimer(window_, static_cast<UINT_PTR>(id));
+  if (window_) KillTimer(window_.get(), static_cast<UINT_PTR>(id));
 }
 
 TipPoint TipEngine::Cursor() {
@@ -295,7 +273,7 @@ TipPoint TipEngine::Cursor() {
 bool TipEngine::AskNotifyWindow(const TipTool& tool, TipPoint& point, std::string& text) {
   if (!notify_) return true;
   TipShowNotification n{};
-  n.header.hwndFrom = window_;
+  n.header.hwndFrom = window_.get();
   n.header.idFrom = controlId_;
   n.header.code = kTipShowNotify;
   n.toolWindow = reinterpret_cast<HWND>(tool.window);
@@ -320,12 +298,9 @@ void TipEngine::RenderContent(const TipTool& tool, const std::string& text) {
   const RECT content{layout_.content.left, layout_.content.top, layout_.content.right, layout_.content.bottom};
   drawer_.Draw(dc, text.c_str(), content);
   if (look_.border && look_.borderWidth > 0 && look_.borderHeight > 0) {
-    win::GdiObject shape(ShapeRegion(layout_));
-    win::GdiObject brush(CreateSolidBrush(Resolve(look_.borderColour)));
-    if (shape && brush) {
-      FrameRgn(dc, static_cast<HRGN>(shape.get()), static_cast<HBRUSH>(brush.get()), look_.borderWidth,
-               look_.borderHeight);
-    }
+    win::Region shape = ShapeRegion(layout_);
+    win::Brush brush(CreateSolidBrush(Resolve(look_.borderColour)));
+    if (shape && brush) FrameRgn(dc, shape.get(), brush.get(), look_.borderWidth, look_.borderHeight);
   }
   content_ = canvas.Pixels();
 }
@@ -338,7 +313,7 @@ bool TipEngine::BuildAndShow(const TipTool& tool, TipPoint point, int32_t transp
 
   SIZE size{};
   {
-    win::WindowDc dc(window_);
+    win::WindowDc dc(window_.get());
     size = drawer_.Measure(dc.get(), text.c_str());
   }
   TipLayoutInput in;
@@ -354,24 +329,24 @@ bool TipEngine::BuildAndShow(const TipTool& tool, TipPoint point, int32_t transp
   width_ = std::max(layout_.windowWidth, 1);
   height_ = std::max(layout_.windowHeight, 1);
 
-  win::GdiObject shape(ShapeRegion(layout_));
+  win::Region shape = ShapeRegion(layout_);
   if (!shape) return false;
-  shape_ = Coverage(static_cast<HRGN>(shape.get()), width_, height_);
+  shape_ = Coverage(shape.get(), width_, height_);
   const bool hasShadow = look_.shadowX != 0 || look_.shadowY != 0;
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
-  CombineRgn(region, static_cast<HRGN>(shape.get()), nullptr, RGN_COPY);
+  win::Region region(CreateRectRgn(0, 0, 0, 0));
+  CombineRgn(region.get(), shape.get(), nullptr, RGN_COPY);
   if (hasShadow) {
-    win::GdiObject moved(CreateRectRgn(0, 0, 0, 0));
-    CombineRgn(static_cast<HRGN>(moved.get()), static_cast<HRGN>(shape.get()), nullptr, RGN_COPY);
-    OffsetRgn(static_cast<HRGN>(moved.get()), look_.shadowX, look_.shadowY);
-    CombineRgn(region, region, static_cast<HRGN>(moved.get()), RGN_OR);
+    win::Region moved(CreateRectRgn(0, 0, 0, 0));
+    CombineRgn(moved.get(), shape.get(), nullptr, RGN_COPY);
+    OffsetRgn(moved.get(), look_.shadowX, look_.shadowY);
+    CombineRgn(region.get(), region.get(), moved.get(), RGN_OR);
     shadow_ = Shifted(shape_, width_, height_, look_.shadowX, look_.shadowY);
     if (look_.softShadow) BoxBlur(shadow_, width_, height_, look_.blurX, look_.blurY);
   } else {
     shadow_.clear();
   }
   // The window owns the region from here on.
-  SetWindowRgn(window_, region, FALSE);
+  SetWindowRgn(window_.get(), region.release(), FALSE);
 
   RenderContent(tool, text);
   std::vector<uint32_t> previous = std::move(snapshot_);
@@ -385,16 +360,16 @@ bool TipEngine::BuildAndShow(const TipTool& tool, TipPoint point, int32_t transp
   hiddenRecently_ = false;
   lastRect_ = {layout_.origin.x, layout_.origin.y, layout_.origin.x + width_, layout_.origin.y + height_};
   Compose(transparency);
-  SetWindowPos(window_, HWND_TOPMOST, layout_.origin.x, layout_.origin.y, width_, height_,
+  SetWindowPos(window_.get(), HWND_TOPMOST, layout_.origin.x, layout_.origin.y, width_, height_,
                SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOCOPYBITS);
   // Wine draws a window shown later above an earlier topmost one; this puts
   // the tip back in front.
-  SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(window_.get(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   {
-    win::WindowDc dc(window_);
+    win::WindowDc dc(window_.get());
     Blit(dc.get());
   }
-  ValidateRect(window_, nullptr);
+  ValidateRect(window_.get(), nullptr);
   return true;
 }
 
@@ -415,7 +390,7 @@ void TipEngine::Compose(int32_t transparency) {
 
 void TipEngine::Blit(HDC dc) {
   if (composed_.empty() || composed_.size() != static_cast<size_t>(width_) * static_cast<size_t>(height_)) return;
-  BITMAPINFO info = TopDownInfo(width_, height_);
+  const BITMAPINFO info = win::TopDownDibInfo(width_, height_);
   SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(width_), static_cast<DWORD>(height_), 0, 0, 0,
                     static_cast<UINT>(height_), composed_.data(), &info, DIB_RGB_COLORS);
 }
@@ -423,15 +398,15 @@ void TipEngine::Blit(HDC dc) {
 void TipEngine::Repaint(int32_t transparency) {
   if (!window_) return;
   Compose(transparency);
-  win::WindowDc dc(window_);
+  win::WindowDc dc(window_.get());
   Blit(dc.get());
 }
 
-bool TipEngine::WindowVisible() { return window_ && IsWindowVisible(window_); }
+bool TipEngine::WindowVisible() { return window_ && IsWindowVisible(window_.get()); }
 
 void TipEngine::HideWindow() {
   if (!WindowVisible()) return;
-  SetWindowPos(window_, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+  SetWindowPos(window_.get(), nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
   hiddenRecently_ = true;
   hiddenAt_ = GetTickCount();
 }

@@ -50,8 +50,8 @@ class TipEngine final : private TipPlatform {
   TipEngine(const TipEngine&) = delete;
   TipEngine& operator=(const TipEngine&) = delete;
 
-  bool ok() const { return window_ != nullptr; }
-  HWND window() const { return window_; }
+  bool ok() const { return static_cast<bool>(window_); }
+  HWND window() const { return window_.get(); }
   void SetNotifyWindow(HWND window, UINT controlId) {
     notify_ = window;
     controlId_ = controlId;
@@ -90,7 +90,7 @@ class TipEngine final : private TipPlatform {
   void Compose(int32_t transparency);
   void Blit(HDC dc);
 
-  HWND window_ = nullptr;
+  win::Window window_;
   HWND notify_ = nullptr;
   UINT controlId_ = 0;
   TipMachine machine_{*this};
