@@ -79,8 +79,8 @@ bool CharacterWindow::Create() {
 
 bool CharacterWindow::MakeWindow() {
   if (!win::RegisterObjectClass<CharacterWindow>(kClass, 0, IDC_HAND)) return false;
-  window_.reset(CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kClass, "", WS_POPUP, 0, 0,
-                                width_, height_, owner_, nullptr, GetModuleHandleA(nullptr), this));
+  window_.reset(CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kClass, "", WS_POPUP, 0, 0, width_,
+                                height_, owner_, nullptr, GetModuleHandleA(nullptr), this));
   return static_cast<bool>(window_);
 }
 

@@ -41,9 +41,7 @@ class Owned {
   explicit operator bool() const { return h_ != Handle{} && h_ != Traits::invalid(); }
   // For out parameters; only for handles that are not counted, since the
   // callee fills the handle in behind the count's back.
-  Handle* put()
-    requires(!Traits::kGui)
-  {
+  Handle* put() requires(!Traits::kGui) {
     reset();
     return &h_;
   }

@@ -406,7 +406,8 @@ bool TipEngine::WindowVisible() { return window_ && IsWindowVisible(window_.get(
 
 void TipEngine::HideWindow() {
   if (!WindowVisible()) return;
-  SetWindowPos(window_.get(), nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+  SetWindowPos(window_.get(), nullptr, 0, 0, 0, 0,
+               SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
   hiddenRecently_ = true;
   hiddenAt_ = GetTickCount();
 }

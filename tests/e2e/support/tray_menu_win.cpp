@@ -6,6 +6,7 @@
 
 #include "e2e/support/app_desktop_win.h"
 #include "e2e/support/lizhi_process_win.h"
+#include "runtime/base/win_handles.h"
 
 namespace lizhi::test {
 
@@ -49,9 +50,11 @@ struct ReferenceJob {
 
 DWORD WINAPI TrackReference(void* param) {
   auto* job = static_cast<ReferenceJob*>(param);
-  job->owner = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
-  job->menu = CreatePopupMenu();
+  win::Window owner(CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr));
+  win::Menu menu(CreatePopupMenu());
+  job->owner = owner.get();
+  job->menu = menu.get();
   UINT id = kFirstReferenceId;
   for (const MenuLine& line : *job->lines) {
     if (line.separator())
@@ -63,9 +66,7 @@ DWORD WINAPI TrackReference(void* param) {
   // Away from the cursor's corner, so that no entry is highlighted.
   SetForegroundWindow(job->owner);
   TrackPopupMenu(job->menu, TPM_LEFTALIGN | TPM_RETURNCMD, 20, 20, 0, job->owner, nullptr);
-  DestroyMenu(job->menu);
-  DestroyWindow(job->owner);
-  return 0;
+  return 0;  // the menu goes first, then its owner
 }
 
 }  // namespace

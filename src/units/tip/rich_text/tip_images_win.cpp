@@ -16,7 +16,9 @@ namespace {
 // A 1024 x 1024 bitmap of 32 bits is 4 MiB; a file much larger is no tip image.
 constexpr LONGLONG kMaxImageFileBytes = 8LL << 20;
 
-UINT ImageType(const ImageRequest& request) { return request.kind == ImageRequest::Kind::Icon ? IMAGE_ICON : IMAGE_BITMAP; }
+UINT ImageType(const ImageRequest& request) {
+  return request.kind == ImageRequest::Kind::Icon ? IMAGE_ICON : IMAGE_BITMAP;
+}
 
 bool FileSmallEnough(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -87,7 +89,8 @@ std::optional<TipImage> LoadTipImage(const ImageRequest& request, const ImageLis
     }
     case ImageRequest::Source::File:
       if (!IsLocalPath(request.path) || !FileSmallEnough(request.path)) return std::nullopt;
-      Take(image, request, LoadImageA(nullptr, request.path.c_str(), ImageType(request), cx, cy, bitmapFlags | LR_LOADFROMFILE));
+      Take(image, request,
+           LoadImageA(nullptr, request.path.c_str(), ImageType(request), cx, cy, bitmapFlags | LR_LOADFROMFILE));
       break;
     case ImageRequest::Source::ImageList: {
       if (!images.list || request.index >= ImageList_GetImageCount(images.list)) return std::nullopt;
@@ -116,7 +119,8 @@ std::optional<TipImage> LoadTipImage(const ImageRequest& request, const ImageLis
   return image;
 }
 
-void DrawTipImage(HDC dc, const TipImage& image, const ImageRequest& request, const RECT& rect, const RECT& clip, bool hot) {
+void DrawTipImage(HDC dc, const TipImage& image, const ImageRequest& request, const RECT& rect, const RECT& clip,
+                  bool hot) {
   const std::string& letters = hot && !request.hotStyle.empty() ? request.hotStyle : request.style;
   int w = rect.right - rect.left;
   int h = rect.bottom - rect.top;

@@ -29,6 +29,7 @@ std::optional<TipImage> LoadTipImage(const ImageRequest& request, const ImageLis
 
 // Draws the image into rect (clipped to clip) with its mask colour
 // transparent and its style letters applied.
-void DrawTipImage(HDC dc, const TipImage& image, const ImageRequest& request, const RECT& rect, const RECT& clip, bool hot);
+void DrawTipImage(HDC dc, const TipImage& image, const ImageRequest& request, const RECT& rect, const RECT& clip,
+                  bool hot);
 
 }  // namespace lizhi::tip
