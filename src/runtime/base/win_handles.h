@@ -131,6 +131,7 @@ using Font = Owned<HFONT, GdiTraitsOf<HFONT>>;
 using Brush = Owned<HBRUSH, GdiTraitsOf<HBRUSH>>;
 using Bitmap = Owned<HBITMAP, GdiTraitsOf<HBITMAP>>;
 using Region = Owned<HRGN, GdiTraitsOf<HRGN>>;
+using Pen = Owned<HPEN, GdiTraitsOf<HPEN>>;
 using Menu = Owned<HMENU, MenuTraits>;
 using Icon = Owned<HICON, IconTraits>;
 using MemoryDc = Owned<HDC, MemoryDcTraits>;

@@ -22,8 +22,8 @@ struct ControlUnit {
   uint32_t windowId = 0;
   uint32_t unitId = 0;
   std::string caption;
-  LabelBlock label;     // labels only
-  win::GdiObject font;  // labels only
+  LabelBlock label;  // labels only
+  win::Font font;    // labels only
   bool isButton = false;
 };
 

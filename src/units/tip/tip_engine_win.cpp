@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "runtime/base/window_class_win.h"
 #include "units/tip/tip_compose.h"
 #include "units/tip/tip_properties.h"
 
@@ -14,16 +15,9 @@ namespace {
 
 constexpr char kWindowClass[] = "LizhiBalloonTip";
 
+// The class keeps the default procedure; each tip window gets its engine's.
 bool RegisterTipClass() {
-  static const bool registered = [] {
-    WNDCLASSA wc{};
-    wc.style = CS_SAVEBITS;
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = kWindowClass;
-    return RegisterClassA(&wc) != 0;
-  }();
+  static const bool registered = win::RegisterClassNamed(kWindowClass, DefWindowProcA, CS_SAVEBITS, IDC_ARROW);
   return registered;
 }
 
