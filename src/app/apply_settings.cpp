@@ -5,6 +5,8 @@
 
 #include "app/core_texts.h"
 #include "app/display_cycle.h"
+#include "app/pause_commands.h"
+#include "app/quiet_rules.h"
 #include "app/unit_props.h"
 #include "data/startup_window.h"
 #include "runtime/frame/frame.h"
@@ -31,7 +33,8 @@ void ApplyMode(CoreHost& host, DisplayMode mode) {
   CheckModeAlone(host, item);
   host.SetInt(data::kFollowTimer, prop::kInterval, 0);
   host.SetInt(kWindow, prop::kWindowState, prop::kMaximised);
-  if (item == data::kMenuAgent) host.ShowAgent();
+  // A pause stored before the start keeps the character away until it ends.
+  if (item == data::kMenuAgent && !host.Display().quiet) host.ShowAgent();
 }
 
 }  // namespace
@@ -47,6 +50,7 @@ void SetDisplayInterval(CoreHost& host, int32_t ms) {
 
 void ApplySettings(CoreHost& host) {
   SetDisplayInterval(host, IntervalMs(host.ReadSetting(kTimeKey)));
+  if (RefreshPause(host)) GoQuiet(host);
   ApplyMode(host, ParseDisplayMode(host.ReadSetting(kShowKey)));
 
   const bool random = IsRandomOrder(host.ReadSetting(kRandKey));
@@ -63,6 +67,7 @@ void ApplySettings(CoreHost& host) {
   }
 
   host.SetChecked(data::kMenuAutoStart, IsAutorunOn(host.ReadSetting(kAutorunKey)));
+  host.SetChecked(data::kMenuAway, AwayMinutes(host.ReadSetting(kAwayKey)) > 0);
 }
 
 }  // namespace lizhi::app

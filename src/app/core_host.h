@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/full_screen.h"
+#include "app/pause.h"
 #include "app/settings/settings.h"
 
 namespace lizhi::app {
@@ -26,7 +28,9 @@ struct InputRequest {
 
 // What the display cycle keeps between ticks.
 struct DisplayState {
-  bool quiet = false;  // the user is in full screen: nothing of lizhi shows
+  bool quiet = false;       // full screen, do not disturb or paused: nothing of lizhi shows
+  std::string trayTip;      // the tray tip without the pause's end
+  std::string pausedUntil;  // "hh:mm" while the pause marks show, else empty
 };
 
 class CoreHost {
@@ -36,6 +40,7 @@ class CoreHost {
   // Settings file ("setup.ini", section "lz") and stored paths.
   virtual std::string ReadSetting(std::string_view key, std::string_view fallback) = 0;
   virtual void WriteSetting(std::string_view key, std::string_view value) = 0;
+  virtual void DeleteSetting(std::string_view key) = 0;
   std::string ReadSetting(const SettingKey& key) { return ReadSetting(key.name, key.defaultValue); }
   virtual std::optional<std::string> ResolveStoredPath(std::string_view value) = 0;
   virtual std::string ToStoredPath(std::string_view chosen) = 0;
@@ -63,6 +68,7 @@ class CoreHost {
   virtual void SetBytes(uint32_t unit, int32_t index, std::span<const uint8_t> bytes) = 0;
   virtual bool IsChecked(uint32_t menuItem) = 0;
   virtual void SetChecked(uint32_t menuItem, bool checked) = 0;
+  virtual void SetMenuVisible(uint32_t menuItem, bool visible) = 0;
   virtual bool OpenFileChooser() = 0;
   virtual void PopupTrayMenu() = 0;
 
@@ -82,9 +88,10 @@ class CoreHost {
 
   // System.
   virtual void SeedRandomFromTicks() = 0;
-  // A full-screen window is in front, or the shell reports the user busy,
-  // presenting or running a full-screen Direct3D program.
-  virtual bool UserInFullScreen() = 0;
+  // The foreground window, the shell's notification state, Do Not Disturb and
+  // the time since the last input.
+  virtual AttentionFacts Attention() = 0;
+  virtual LocalTime Now() = 0;
   virtual DisplayState& Display() = 0;
   virtual CursorPoint Cursor() = 0;
   virtual void PlayMusic(std::string_view path) = 0;  // repeated without end

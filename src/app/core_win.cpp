@@ -7,6 +7,7 @@
 #include "data/handler_ids.h"
 #include "app/lifecycle.h"
 #include "app/menu_commands.h"
+#include "app/pause_commands.h"
 #include "app/runtime_host_win.h"
 #include "runtime/frame/frame.h"
 
@@ -35,7 +36,11 @@ bool Run(const rt::EventRecord&, int32_t&) {
 }
 
 void Nothing(CoreHost&) {}
-void PopupMenu(CoreHost& host) { host.PopupTrayMenu(); }
+// A pause that ended while the display timer stood still shows as ended.
+void PopupMenu(CoreHost& host) {
+  RefreshPause(host);
+  host.PopupTrayMenu();
+}
 void Greet(CoreHost& host) { host.GreetAgent(); }
 
 struct Binding {
@@ -66,6 +71,11 @@ constexpr Binding kBindings[] = {
     {kOnMenuExit, &Run<ConfirmExit>},
     {kOnDisplayTick, &Run<OnDisplayTick>},
     {kOnTestButton, &Run<OnTestButton>},
+    {kOnMenuPauseHalfHour, &Run<ChoosePauseHalfHour>},
+    {kOnMenuPauseHour, &Run<ChoosePauseHour>},
+    {kOnMenuPauseUntilTomorrow, &Run<ChoosePauseUntilTomorrow>},
+    {kOnMenuResume, &Run<ChooseResume>},
+    {kOnMenuAway, &Run<ToggleAwayRule>},
 };
 static_assert(std::size(kBindings) == kHandlerCount);
 

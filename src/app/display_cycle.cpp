@@ -4,6 +4,8 @@
 #include <string>
 
 #include "app/core_texts.h"
+#include "app/pause_commands.h"
+#include "app/quiet_rules.h"
 #include "app/unit_props.h"
 #include "data/startup_window.h"
 #include "runtime/commands/conversions.h"
@@ -27,23 +29,30 @@ void StepAside(CoreHost& host) {
   host.HideAgent();
 }
 
-// Whether this tick is quiet; the first tick after a quiet spell brings the
-// character back.
+// Whether this tick shows nothing; the first tick after a quiet spell brings
+// the character back. While the user is away what shows stays.
 bool QuietTick(CoreHost& host) {
-  bool& quiet = host.Display().quiet;
-  if (host.UserInFullScreen()) {
-    if (!quiet) StepAside(host);
-    quiet = true;
+  const bool paused = RefreshPause(host);
+  const TickQuiet rule = QuietRule(host.Attention(), ActiveAwayMinutes(host), paused);
+  if (rule == TickQuiet::kStepAside) {
+    GoQuiet(host);
     return true;
   }
+  bool& quiet = host.Display().quiet;
   if (quiet) {
     quiet = false;
     if (CheckedMode(host) == DisplayMode::kAgent) host.ShowAgent();
   }
-  return false;
+  return rule == TickQuiet::kAway;
 }
 
 }  // namespace
+
+void GoQuiet(CoreHost& host) {
+  bool& quiet = host.Display().quiet;
+  if (!quiet) StepAside(host);
+  quiet = true;
+}
 
 DisplayMode CheckedMode(CoreHost& host) {
   if (host.IsChecked(data::kMenuMouseFollow)) return DisplayMode::kMouseFollow;
@@ -67,7 +76,8 @@ int32_t IntervalMs(std::string_view seconds) {
 void OnDisplayTick(CoreHost& host) {
   // Edits saved since the last tick show at once.
   host.ReloadChangedText();
-  // Nothing is shown, and the line does not advance, over a full-screen window.
+  // Nothing is shown, and the line does not advance, over a full-screen window,
+  // in Do Not Disturb, while paused or while the user is away.
   if (QuietTick(host)) return;
   switch (CheckedMode(host)) {
     case DisplayMode::kMouseFollow: {
@@ -122,10 +132,11 @@ void OnFollowTick(CoreHost& host) {
 }
 
 void UpdateTrayTip(CoreHost& host, std::string_view title) {
-  std::string tip(kTipPrefix);
+  std::string& tip = host.Display().trayTip;
+  tip = kTipPrefix;
   tip += title;
   tip += kTipSuffix;
-  host.SetText(data::kTrayIcon, prop::kTipText, tip);
+  host.SetText(data::kTrayIcon, prop::kTipText, TipWithPause(tip, host.Display().pausedUntil));
 }
 
 }  // namespace lizhi::app

@@ -15,12 +15,16 @@ namespace lizhi::app {
 DisplayMode CheckedMode(CoreHost& host);
 
 void OnDisplayTick(CoreHost& host);
+// Takes down the strip, the balloon and the character, once, and keeps the
+// cycle quiet until a tick finds nothing that silences it.
+void GoQuiet(CoreHost& host);
 void OnFollowTick(CoreHost& host);
 // Makes the start-up window the mouse-follow strip without showing it: 24
 // pixels high, as wide as the text its label shows, topmost, under the cursor.
 // A hidden window is also set to show normally, not at its stored maximised
 // size, when it is first shown.
 void PlaceStrip(CoreHost& host);
+// "正在播放:<<" + title + ">>", and the pause's end while paused.
 void UpdateTrayTip(CoreHost& host, std::string_view title);
 
 // Width of the mouse-follow strip for a line: 10 pixels per byte.

@@ -1,5 +1,6 @@
-// Whether the user is in full screen (a presentation, a film, a game), when a
-// reminder must not paint over their work.
+// Whether the user is in full screen (a presentation, a film, a game) or has
+// asked Windows not to be disturbed, when a reminder must not paint over their
+// work; and how long they have been away from mouse and keyboard.
 #pragma once
 #include <cstdint>
 
@@ -35,5 +36,24 @@ using NotificationStateQuery = int32_t (*)();
 // Windows only.
 bool UserInFullScreen(NotificationStateQuery query);
 int32_t ShellNotificationState();
+
+// Windows 10 and 11 keep the Do Not Disturb / Focus Assist profile in the
+// notification facility: 0 off, 1 priority only, 2 alarms only.
+bool FocusAssistSaysQuiet(int32_t profile);
+// The profile; tests put a fake in its place.
+using FocusAssistQuery = int32_t (*)();
+// Read from ntdll, looked up at run time; 0 where the call is missing (Windows
+// 7 and 8, Wine) or fails. Windows only.
+int32_t FocusAssistProfile();
+
+// What Windows tells of the user's attention at one moment.
+struct AttentionFacts {
+  bool fullScreenWindow = false;
+  int32_t notificationState = 0;  // the shell's, 0 when unknown
+  int32_t focusAssist = 0;
+  uint32_t idleMs = 0;  // since the last input of mouse or keyboard
+};
+// Windows only.
+AttentionFacts ReadAttention(NotificationStateQuery notificationState, FocusAssistQuery focusAssist);
 
 }  // namespace lizhi::app

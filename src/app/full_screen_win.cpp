@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cstdint>
 #include <cstring>
 #include <initializer_list>
 
@@ -48,6 +49,33 @@ int32_t ShellNotificationState() {
   int state = 0;
   if (!query || FAILED(query(&state))) return 0;
   return state;
+}
+
+int32_t FocusAssistProfile() {
+  // WNF_SHEL_QUIETHOURS_ACTIVE_PROFILE_CHANGED. ntdll exports the query from
+  // Windows 8 on; the state itself exists from Windows 10 1803 on.
+  constexpr uint64_t kQuietHoursProfile = 0x0D83063EA3BF1C75ULL;
+  using Query = LONG(NTAPI*)(const uint64_t* stateName, const void* typeId, const void* explicitScope,
+                             ULONG* changeStamp, void* buffer, ULONG* bufferSize);
+  static const auto query = reinterpret_cast<Query>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryWnfStateData")));
+  if (!query) return 0;
+  int32_t profile = 0;
+  ULONG stamp = 0, size = sizeof profile;
+  if (query(&kQuietHoursProfile, nullptr, nullptr, &stamp, &profile, &size) < 0 || size != sizeof profile) return 0;
+  return profile;
+}
+
+AttentionFacts ReadAttention(NotificationStateQuery notificationState, FocusAssistQuery focusAssist) {
+  AttentionFacts facts;
+  facts.fullScreenWindow = IsFullScreenWindow(FactsOf(GetForegroundWindow()));
+  facts.notificationState = notificationState ? notificationState() : 0;
+  facts.focusAssist = focusAssist ? focusAssist() : 0;
+  LASTINPUTINFO input{};
+  input.cbSize = sizeof input;
+  // Unsigned difference of tick counts: the wrap after 49 days is harmless.
+  if (GetLastInputInfo(&input)) facts.idleMs = GetTickCount() - input.dwTime;
+  return facts;
 }
 
 bool UserInFullScreen(NotificationStateQuery query) {

@@ -45,9 +45,10 @@ void ChooseMouseFollow(CoreHost& host) {
   CheckModeAlone(host, data::kMenuMouseFollow);
   host.HideAgent();
   host.WriteSetting(kShowKey.name, DisplayModeValue(DisplayMode::kMouseFollow));
-  // The strip from its first moment, not the window at its stored size.
+  // The strip from its first moment, not the window at its stored size; while
+  // the cycle is quiet (paused) the first follow tick after it shows it.
   PlaceStrip(host);
-  host.SetInt(kWindow, prop::kVisible, 1);
+  if (!host.Display().quiet) host.SetInt(kWindow, prop::kVisible, 1);
   host.SetInt(data::kFollowTimer, prop::kInterval, prop::kFollowIntervalMs);
 }
 
@@ -64,7 +65,8 @@ void ChooseAgent(CoreHost& host) {
   host.WriteSetting(kShowKey.name, DisplayModeValue(DisplayMode::kAgent));
   HideWindow(host);
   StopFollowing(host);
-  host.ShowAgent();
+  // While quiet the tick that ends it brings the character.
+  if (!host.Display().quiet) host.ShowAgent();
 }
 
 void ChooseRandom(CoreHost& host) {

@@ -29,6 +29,7 @@ namespace {
 
 constexpr uint32_t kWindow = rt::kStartupWindowId;
 constexpr int32_t kMenuChecked = 1;
+constexpr int32_t kMenuVisible = 3;
 
 // A text or byte-array value read from a unit belongs to the reader.
 struct ReadValue {
@@ -44,6 +45,7 @@ std::string RuntimeHost::ReadSetting(std::string_view key, std::string_view fall
   return app::ReadSetting(key, fallback);
 }
 void RuntimeHost::WriteSetting(std::string_view key, std::string_view value) { app::WriteSetting(key, value); }
+void RuntimeHost::DeleteSetting(std::string_view key) { app::DeleteSetting(key); }
 std::optional<std::string> RuntimeHost::ResolveStoredPath(std::string_view value) {
   return app::ResolveStoredPath(value);
 }
@@ -91,6 +93,9 @@ bool RuntimeHost::IsChecked(uint32_t menuItem) {
 void RuntimeHost::SetChecked(uint32_t menuItem, bool checked) {
   rt::WriteUnitProperty(kWindow, menuItem, kMenuChecked, rt::MakeLogical(checked));
 }
+void RuntimeHost::SetMenuVisible(uint32_t menuItem, bool visible) {
+  rt::WriteUnitProperty(kWindow, menuItem, kMenuVisible, rt::MakeLogical(visible));
+}
 bool RuntimeHost::OpenFileChooser() { return rt::OpenCommonDialogOfUnit(kWindow, data::kFileChooser); }
 void RuntimeHost::PopupTrayMenu() { rt::PopupTemplateMenu(kWindow, data::kTrayMenu); }
 
@@ -122,7 +127,8 @@ std::optional<std::string> RuntimeHost::InputBox(const InputRequest& request) {
 }
 
 void RuntimeHost::SeedRandomFromTicks() { rt::SeedRandom(rt::TickCount()); }
-bool RuntimeHost::UserInFullScreen() { return app::UserInFullScreen(&ShellNotificationState); }
+AttentionFacts RuntimeHost::Attention() { return ReadAttention(&ShellNotificationState, &FocusAssistProfile); }
+LocalTime RuntimeHost::Now() { return LocalNow(); }
 CursorPoint RuntimeHost::Cursor() {
   rt::ScreenPoint p = rt::CursorPosition();
   return {p.x, p.y};

@@ -11,6 +11,7 @@ class RuntimeHost final : public CoreHost {
  public:
   std::string ReadSetting(std::string_view key, std::string_view fallback) override;
   void WriteSetting(std::string_view key, std::string_view value) override;
+  void DeleteSetting(std::string_view key) override;
   std::optional<std::string> ResolveStoredPath(std::string_view value) override;
   std::string ToStoredPath(std::string_view chosen) override;
   std::string ProgramDirectory() override;
@@ -34,6 +35,7 @@ class RuntimeHost final : public CoreHost {
   void SetBytes(uint32_t unit, int32_t index, std::span<const uint8_t> bytes) override;
   bool IsChecked(uint32_t menuItem) override;
   void SetChecked(uint32_t menuItem, bool checked) override;
+  void SetMenuVisible(uint32_t menuItem, bool visible) override;
   bool OpenFileChooser() override;
   void PopupTrayMenu() override;
 
@@ -50,7 +52,8 @@ class RuntimeHost final : public CoreHost {
   std::optional<std::string> InputBox(const InputRequest& request) override;
 
   void SeedRandomFromTicks() override;
-  bool UserInFullScreen() override;
+  AttentionFacts Attention() override;
+  LocalTime Now() override;
   DisplayState& Display() override { return display_; }
   CursorPoint Cursor() override;
   void PlayMusic(std::string_view path) override;

@@ -28,6 +28,11 @@ enum HandlerId : int32_t {
   kOnMenuExit,
   kOnDisplayTick,
   kOnTestButton,
+  kOnMenuPauseHalfHour,
+  kOnMenuPauseHour,
+  kOnMenuPauseUntilTomorrow,
+  kOnMenuResume,
+  kOnMenuAway,
   kHandlerCount,
 };
 

@@ -63,7 +63,14 @@ const MenuRow kMenuRows[] = {
     {kMenuRandom, "\xCB\xE6\xBB\xFA\xB2\xA5\xB7\xC5", 1, kChecked, kOnMenuRandom},   // 随机播放
     {kMenuSequential, "\xCB\xB3\xD0\xF2\xB2\xA5\xB7\xC5", 1, 0, kOnMenuSequential},  // 顺序播放
     {0x260122B4, "-", 1, 0, rt::kNoHandler},
-    {kMenuInterval, "\xBC\xE4\xB8\xF4\xCA\xB1\xBC\xE4", 1, 0, kOnMenuInterval},               // 间隔时间
+    {kMenuInterval, "\xBC\xE4\xB8\xF4\xCA\xB1\xBC\xE4", 1, 0, kOnMenuInterval},                      // 间隔时间
+    {kMenuPause, "\xD4\xDD\xCD\xA3", 1, 0, rt::kNoHandler},                                          // 暂停
+    {kMenuPauseHalfHour, "30 \xB7\xD6\xD6\xD3", 2, 0, kOnMenuPauseHalfHour},                         // 30 分钟
+    {kMenuPauseHour, "1 \xD0\xA1\xCA\xB1", 2, 0, kOnMenuPauseHour},                                  // 1 小时
+    {kMenuPauseUntilTomorrow, "\xD6\xB1\xB5\xBD\xC3\xF7\xCC\xEC", 2, 0, kOnMenuPauseUntilTomorrow},  // 直到明天
+    {kMenuResume, "\xBC\xCC\xD0\xF8", 2, kInvisible, kOnMenuResume},                                 // 继续
+    {0x26012345, "-", 2, 0, rt::kNoHandler},
+    {kMenuAway, "\xC0\xEB\xBF\xAA\xCA\xB1\xB2\xBB\xCF\xD4\xCA\xBE", 2, 0, kOnMenuAway},       // 离开时不显示
     {kMenuMusic, "\xB2\xA5\xB7\xC5\xD2\xF4\xC0\xD6", 1, 0, kOnMenuMusic},                     // 播放音乐
     {kMenuFontSize, "\xD7\xD6\xCC\xE5\xB4\xF3\xD0\xA1", 1, kInvisible, kOnMenuFontSize},      // 字体大小
     {kMenuForeColour, "\xC7\xB0\xBE\xB0\xD1\xD5\xC9\xAB", 1, kInvisible, kOnMenuForeColour},  // 前景颜色

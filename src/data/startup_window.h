@@ -1,4 +1,4 @@
-// The program's only window, its thirty units and the tray menu, as a readable
+// The program's only window, its thirty-seven units and the tray menu, as a readable
 // description; the frame reads it back in its stored byte form at every start.
 #pragma once
 #include <cstdint>
@@ -27,6 +27,13 @@ constexpr uint32_t kMenuAgent = 0x26012311;
 constexpr uint32_t kMenuRandom = 0x26012288;
 constexpr uint32_t kMenuSequential = 0x26012289;
 constexpr uint32_t kMenuInterval = 0x2601224E;
+// The pause submenu: three lengths, or "resume" while paused, and the away rule.
+constexpr uint32_t kMenuPause = 0x26012340;
+constexpr uint32_t kMenuPauseHalfHour = 0x26012341;
+constexpr uint32_t kMenuPauseHour = 0x26012342;
+constexpr uint32_t kMenuPauseUntilTomorrow = 0x26012343;
+constexpr uint32_t kMenuResume = 0x26012344;
+constexpr uint32_t kMenuAway = 0x26012346;
 constexpr uint32_t kMenuMusic = 0x260122B5;
 constexpr uint32_t kMenuFontSize = 0x260122AC;
 constexpr uint32_t kMenuForeColour = 0x260122AD;

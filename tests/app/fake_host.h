@@ -28,6 +28,10 @@ class FakeHost : public app::CoreHost {
   bool autoStartWorks = true;
   app::CursorPoint cursor{300, 400};
   bool fullScreen = false;
+  app::AttentionFacts attention;  // fullScreen counts as a full-screen window
+  app::LocalTime now{2026, 12, 9, 15, 0, 0};
+  std::set<uint32_t> hiddenItems;
+  std::map<std::pair<uint32_t, int32_t>, std::vector<uint8_t>> byteValues;
   app::DisplayState display;
   std::string programDirectory = "C:\\lz";
 
@@ -51,6 +55,7 @@ class FakeHost : public app::CoreHost {
     return it == ini.end() ? std::string(fallback) : it->second;
   }
   void WriteSetting(std::string_view key, std::string_view value) override { ini[std::string(key)] = value; }
+  void DeleteSetting(std::string_view key) override { ini.erase(std::string(key)); }
   std::optional<std::string> ResolveStoredPath(std::string_view value) override {
     if (files.count(std::string(value))) return std::string(value);
     std::string joined = programDirectory + std::string(value);
@@ -93,6 +98,7 @@ class FakeHost : public app::CoreHost {
   std::string GetText(uint32_t unit, int32_t index) override { return Text(unit, index); }
   void SetBytes(uint32_t unit, int32_t index, std::span<const uint8_t> bytes) override {
     ints[{unit, index}] = static_cast<int32_t>(bytes.size());
+    byteValues[{unit, index}].assign(bytes.begin(), bytes.end());
   }
   bool IsChecked(uint32_t item) override { return Checked(item); }
   void SetChecked(uint32_t item, bool on) override {
@@ -100,6 +106,12 @@ class FakeHost : public app::CoreHost {
       checked.insert(item);
     else
       checked.erase(item);
+  }
+  void SetMenuVisible(uint32_t item, bool visible) override {
+    if (visible)
+      hiddenItems.erase(item);
+    else
+      hiddenItems.insert(item);
   }
   bool OpenFileChooser() override {
     calls.push_back("OpenFileChooser");
@@ -136,7 +148,12 @@ class FakeHost : public app::CoreHost {
   }
 
   void SeedRandomFromTicks() override { calls.push_back("Seed"); }
-  bool UserInFullScreen() override { return fullScreen; }
+  app::AttentionFacts Attention() override {
+    app::AttentionFacts facts = attention;
+    facts.fullScreenWindow = facts.fullScreenWindow || fullScreen;
+    return facts;
+  }
+  app::LocalTime Now() override { return now; }
   app::DisplayState& Display() override { return display; }
   app::CursorPoint Cursor() override { return cursor; }
   void PlayMusic(std::string_view path) override { calls.push_back("Play " + std::string(path)); }

@@ -72,5 +72,17 @@ TEST(FullScreenWin, TheShellsBusyStatesCountOverANormalWindow) {
   EXPECT_EQ(ShellNotificationState(), 5) << "Wine's stub, or a desktop that accepts notifications";
 }
 
+// Wine has no NtQueryWnfStateData: the real query answers "off" there, and
+// the facts carry whatever the fakes answer.
+TEST(FullScreenWin, DoNotDisturbComesThroughItsQueryAndIsOffWhereTheCallIsMissing) {
+  EXPECT_EQ(FocusAssistProfile(), 0);
+  static int32_t profile;
+  FocusAssistQuery fake = [] { return profile; };
+  for (profile = 0; profile < 4; ++profile) EXPECT_EQ(ReadAttention(&AcceptsNotifications, fake).focusAssist, profile);
+  AttentionFacts facts = ReadAttention(&AcceptsNotifications, &FocusAssistProfile);
+  EXPECT_EQ(facts.notificationState, 5);
+  EXPECT_EQ(facts.focusAssist, 0);
+}
+
 }  // namespace
 }  // namespace lizhi::app

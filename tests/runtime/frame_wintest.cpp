@@ -114,9 +114,9 @@ TEST_F(StartupWindow, TimerTicksWhileItsIntervalIsAboveZero) {
 
 TEST_F(StartupWindow, MenuCommandsReachTheirHandlers) {
   g_counts.exitItem = 0;
-  SendMessageA(Window(), WM_COMMAND, 20000 + 20, 0);
+  SendMessageA(Window(), WM_COMMAND, 20000 + 27, 0);
   EXPECT_EQ(g_counts.exitItem, 1);
-  SendMessageA(Window(), WM_COMMAND, 20000 + 21, 0);
+  SendMessageA(Window(), WM_COMMAND, 20000 + 28, 0);
   SendMessageA(Window(), WM_COMMAND, 57600, 0);
   EXPECT_EQ(g_counts.exitItem, 1);
 }

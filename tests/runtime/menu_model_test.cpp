@@ -27,17 +27,23 @@ class TrayMenu : public ::testing::Test {
 
 TEST_F(TrayMenu, HiddenEntriesAreAbsentButKeepTheirIds) {
   std::vector<MenuEntry> entries = Popup();
-  ASSERT_EQ(entries.size(), 17u);  // 20 entries less the three invisible ones
+  ASSERT_EQ(entries.size(), 18u);  // 21 entries at the first level less the three invisible ones
   EXPECT_EQ(entries[0].id, 20001u);
   EXPECT_EQ(entries[0].caption, window.MenuRecord(1)->menu.caption);
   EXPECT_TRUE(entries[0].checked);
   EXPECT_EQ(entries[4].kind, MenuEntry::Kind::Separator);
   EXPECT_EQ(entries[4].id, 20005u);
-  EXPECT_EQ(entries[9].id, 20010u) << "播放音乐";
-  EXPECT_EQ(entries[10].kind, MenuEntry::Kind::Separator);
-  EXPECT_EQ(entries[10].id, 20014u) << "the three hidden entries 20011..20013 still count";
-  EXPECT_EQ(entries[11].id, 20015u);
-  EXPECT_EQ(entries.back().id, 20020u);
+  EXPECT_EQ(entries[9].kind, MenuEntry::Kind::Popup) << "暂停";
+  EXPECT_EQ(entries[9].id, 20010u);
+  ASSERT_EQ(entries[9].children.size(), 5u) << "继续 is hidden until a pause";
+  EXPECT_EQ(entries[9].children[0].id, 20011u);
+  EXPECT_EQ(entries[9].children[3].kind, MenuEntry::Kind::Separator);
+  EXPECT_EQ(entries[9].children[4].id, 20016u) << "离开时不显示 after the hidden 20014";
+  EXPECT_EQ(entries[10].id, 20017u) << "播放音乐";
+  EXPECT_EQ(entries[11].kind, MenuEntry::Kind::Separator);
+  EXPECT_EQ(entries[11].id, 20021u) << "the three hidden entries 20018..20020 still count";
+  EXPECT_EQ(entries[12].id, 20022u);
+  EXPECT_EQ(entries.back().id, 20027u);
 }
 
 TEST_F(TrayMenu, InvisibleTopRecordLeavesNoMenuBar) {
@@ -46,14 +52,14 @@ TEST_F(TrayMenu, InvisibleTopRecordLeavesNoMenuBar) {
   auto bar = rt::BuildMenuBar(window, false);
   ASSERT_EQ(bar.size(), 1u);
   EXPECT_EQ(bar[0].kind, MenuEntry::Kind::Popup);
-  EXPECT_EQ(bar[0].children.size(), 17u);
+  EXPECT_EQ(bar[0].children.size(), 18u);
 }
 
 TEST_F(TrayMenu, CommandIdsMapToRecordsWithinTheRun) {
   EXPECT_FALSE(rt::MenuRecordForCommand(window, 19999));
   EXPECT_EQ(rt::MenuRecordForCommand(window, 20000), 0u);
-  EXPECT_EQ(rt::MenuRecordForCommand(window, 20020), 20u);
-  EXPECT_FALSE(rt::MenuRecordForCommand(window, 20021)) << "past the 21 records nothing happens";
+  EXPECT_EQ(rt::MenuRecordForCommand(window, 20027), 27u);
+  EXPECT_FALSE(rt::MenuRecordForCommand(window, 20028)) << "past the 28 records nothing happens";
   EXPECT_FALSE(rt::MenuRecordForCommand(window, 30000));
   EXPECT_FALSE(rt::MenuRecordForCommand(window, 57600));
 }

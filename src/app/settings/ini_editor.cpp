@@ -77,4 +77,21 @@ std::string SetIniValue(std::string_view text, std::string_view section, std::st
   return out;
 }
 
+std::string RemoveIniValue(std::string_view text, std::string_view section, std::string_view key) {
+  bool inSection = false;
+  for (auto line = LineAt(text, 0); line; line = LineAt(text, line->next)) {
+    if (auto name = SectionName(line->content)) {
+      if (inSection) break;
+      inSection = SameName(*name, section);
+      continue;
+    }
+    if (inSection && IsKeyLine(line->content, key)) {
+      std::string out(text.substr(0, line->begin));
+      out.append(text.substr(line->next));
+      return out;
+    }
+  }
+  return std::string(text);
+}
+
 }  // namespace lizhi::app

@@ -14,5 +14,8 @@ namespace lizhi::app {
 // names match as the platform matches them: blanks around them ignored, ASCII
 // letters compared without case.
 std::string SetIniValue(std::string_view text, std::string_view section, std::string_view key, std::string_view value);
+// The file text without the key's line (and its line end) in the section; the
+// text as it was when the section has no such key.
+std::string RemoveIniValue(std::string_view text, std::string_view section, std::string_view key);
 
 }  // namespace lizhi::app

@@ -1,5 +1,7 @@
 #include "app/settings/settings.h"
 
+#include <optional>
+
 #include "app/settings/ini_editor.h"
 #include "runtime/commands/files.h"
 #include "runtime/commands/ini.h"
@@ -36,22 +38,33 @@ std::string ReadSetting(std::string_view key, std::string_view defaultValue) {
 
 std::string ReadSetting(const SettingKey& key) { return ReadSetting(key.name, key.defaultValue); }
 
-void WriteSetting(std::string_view key, std::string_view value) {
+namespace {
+
+// Sets the key, or takes it out when `value` is nothing.
+void EditSetting(std::string_view key, const std::optional<std::string_view>& value) {
   std::string path = SettingsPath();
   rt::FileContents old;
   // A file that exists but cannot be read is left alone rather than replaced.
-  if (!rt::ReadWholeFile(path.c_str(), 0, rt::AllocationFailure::kResult, old) && rt::FileExists(path.c_str())) return;
+  if (!rt::ReadWholeFile(path.c_str(), 0, rt::AllocationFailure::kResult, old)) {
+    if (rt::FileExists(path.c_str()) || !value) return;
+  }
   std::string_view oldText(reinterpret_cast<const char*>(old.data()), old.data() ? old.size : 0);
   if (HasByteOrderMark(oldText)) {
     // A Unicode file: only the platform knows how to put a GBK value into it.
-    std::string k(key), v(value);
-    rt::WriteIniItem(path.c_str(), kSection, k.c_str(), v.c_str());
+    std::string k(key), v(value.value_or(""));
+    rt::WriteIniItem(path.c_str(), kSection, k.c_str(), value ? v.c_str() : nullptr);
     return;
   }
-  std::string text = SetIniValue(oldText, kSection, key, value);
+  std::string text = value ? SetIniValue(oldText, kSection, key, *value) : RemoveIniValue(oldText, kSection, key);
+  if (!value && text.size() == oldText.size()) return;  // nothing to take out
   std::span<const uint8_t> piece(reinterpret_cast<const uint8_t*>(text.data()), text.size());
   rt::ReplaceFileContents(path.c_str(), {&piece, 1});
 }
+
+}  // namespace
+
+void WriteSetting(std::string_view key, std::string_view value) { EditSetting(key, value); }
+void DeleteSetting(std::string_view key) { EditSetting(key, std::nullopt); }
 
 DisplayMode ParseDisplayMode(std::string_view stored) {
   for (const auto& m : kModeNames)

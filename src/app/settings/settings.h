@@ -18,6 +18,9 @@ std::string ReadSetting(std::string_view key, std::string_view defaultValue);
 // platform's own writer would rewrite it from what it could parse). Failures
 // are ignored.
 void WriteSetting(std::string_view key, std::string_view value);
+// Takes the key's line out, keeping the rest of the file as WriteSetting does;
+// a missing file stays missing.
+void DeleteSetting(std::string_view key);
 
 // The keys with their fixed defaults ("file" has none: its callers choose).
 struct SettingKey {
@@ -31,6 +34,11 @@ inline constexpr SettingKey kPlayKey{"play", "f"};
 inline constexpr SettingKey kMp3Key{"MP3", ""};
 inline constexpr SettingKey kAutorunKey{"AUTORUN", ""};
 inline constexpr const char* kFileKey = "file";
+// A pause's end and start, local time "yyyy-mm-dd hh:mm"; absent: no pause.
+inline constexpr SettingKey kPauseKey{"pause", ""};
+inline constexpr SettingKey kPauseFromKey{"pausefrom", ""};
+// Minutes without input after which nothing is shown; 0 or absent: off.
+inline constexpr SettingKey kAwayKey{"away", "0"};
 
 std::string ReadSetting(const SettingKey& key);
 
@@ -46,6 +54,8 @@ inline constexpr const char* kMusicOn = "t";
 inline constexpr const char* kMusicOff = "f";
 inline constexpr const char* kAutorunOn = "T";
 inline constexpr const char* kAutorunOff = "F";
+inline constexpr const char* kAwayOn = "5";
+inline constexpr const char* kAwayOff = "0";
 
 bool IsRandomOrder(std::string_view stored);  // exactly "t"
 bool IsMusicOn(std::string_view stored);      // exactly "t"

@@ -56,5 +56,29 @@ TEST(SettingsIniEditor, WriteSettingKeepsTheRestOfTheFile) {
   EXPECT_EQ(bytes, garbage + "\r\n[lz]\r\nshow=agent\r\ntime=9\r\n");
 }
 
+// A pause is forgotten by taking its keys out; nothing else of the file moves.
+TEST(SettingsIniEditor, RemovesOnlyTheKeysLineAndDeleteSettingCreatesNoFile) {
+  struct Case {
+    const char* text;
+    const char* removed;
+  } cases[] = {
+      {"[lz]\r\npause=2026-12-09 15:30\r\nshow=title\r\n", "[lz]\r\nshow=title\r\n"},
+      {"[lz]\r\nshow=title\r\n Pause = x", "[lz]\r\nshow=title\r\n"},
+      {"[a]\r\npause=x\r\n[lz]\r\nshow=t\r\n", "[a]\r\npause=x\r\n[lz]\r\nshow=t\r\n"},
+      {"[lz]\npausefrom=x\npause=y\n", "[lz]\npausefrom=x\n"},
+      {"garbage\x01", "garbage\x01"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(app::RemoveIniValue(c.text, "lz", "pause"), c.removed) << c.text;
+
+  test::TempProgramDirectory dir;
+  app::DeleteSetting("pause");
+  EXPECT_FALSE(rt::FileExists(app::SettingsPath().c_str()));
+  app::WriteSetting("pause", "2026-12-09 15:30");
+  app::WriteSetting("show", "mouse");
+  app::DeleteSetting("pause");
+  EXPECT_EQ(app::ReadSetting(app::kPauseKey), "");
+  EXPECT_EQ(app::ReadSetting(app::kShowKey), "mouse");
+}
+
 }  // namespace
 }  // namespace lizhi

@@ -46,12 +46,17 @@ enum MenuRecord : int {
   kRandomItem = 6,
   kSequentialItem = 7,
   kIntervalItem = 9,
-  kMusicItem = 10,
-  kLoadTextItem = 15,
-  kEditTextItem = 16,
-  kAutoStartItem = 18,
-  kAboutItem = 19,
-  kExitItem = 20,
+  kPauseHalfHourItem = 11,
+  kPauseHourItem = 12,
+  kPauseUntilTomorrowItem = 13,
+  kResumeItem = 14,
+  kAwayItem = 16,
+  kMusicItem = 17,
+  kLoadTextItem = 22,
+  kEditTextItem = 23,
+  kAutoStartItem = 25,
+  kAboutItem = 26,
+  kExitItem = 27,
 };
 void PostMenuCommand(HWND startupWindow, MenuRecord record);
 

@@ -16,33 +16,52 @@ namespace lizhi::test {
 
 // Captions of the tray menu's items, GBK.
 namespace caption {
-inline const std::string kTitleBar = "\xB1\xEA\xCC\xE2\xC0\xB8\xCF\xD4\xCA\xBE";  // 标题栏显示
-inline const std::string kMouseFollow = "\xCA\xF3\xB1\xEA\xB8\xFA\xCB\xE6";       // 鼠标跟随
-inline const std::string kBalloon = "\xC6\xF8\xC5\xDD\xCF\xD4\xCA\xBE";           // 气泡显示
-inline const std::string kAgent = "\xBE\xAB\xC1\xE9\xCF\xD4\xCA\xBE";             // 精灵显示
-inline const std::string kRandom = "\xCB\xE6\xBB\xFA\xB2\xA5\xB7\xC5";            // 随机播放
-inline const std::string kSequential = "\xCB\xB3\xD0\xF2\xB2\xA5\xB7\xC5";        // 顺序播放
-inline const std::string kInterval = "\xBC\xE4\xB8\xF4\xCA\xB1\xBC\xE4";          // 间隔时间
-inline const std::string kMusic = "\xB2\xA5\xB7\xC5\xD2\xF4\xC0\xD6";             // 播放音乐
-inline const std::string kLoadText = "\xD4\xD8\xC8\xEB\xC4\xA3\xB0\xE5";          // 载入模板
-inline const std::string kEditText = "\xB1\xE0\xBC\xAD\xC4\xA3\xB0\xE5";          // 编辑模板
-inline const std::string kAutoStart = "\xBF\xAA\xBB\xFA\xD7\xD4\xC6\xF4";         // 开机自启
-inline const std::string kAbout = "\xB9\xD8\xD3\xDA\xC8\xED\xBC\xFE";             // 关于软件
-inline const std::string kExit = "\xCD\xCB\xB3\xF6";                              // 退出
+inline const std::string kTitleBar = "\xB1\xEA\xCC\xE2\xC0\xB8\xCF\xD4\xCA\xBE";      // 标题栏显示
+inline const std::string kMouseFollow = "\xCA\xF3\xB1\xEA\xB8\xFA\xCB\xE6";           // 鼠标跟随
+inline const std::string kBalloon = "\xC6\xF8\xC5\xDD\xCF\xD4\xCA\xBE";               // 气泡显示
+inline const std::string kAgent = "\xBE\xAB\xC1\xE9\xCF\xD4\xCA\xBE";                 // 精灵显示
+inline const std::string kRandom = "\xCB\xE6\xBB\xFA\xB2\xA5\xB7\xC5";                // 随机播放
+inline const std::string kSequential = "\xCB\xB3\xD0\xF2\xB2\xA5\xB7\xC5";            // 顺序播放
+inline const std::string kInterval = "\xBC\xE4\xB8\xF4\xCA\xB1\xBC\xE4";              // 间隔时间
+inline const std::string kMusic = "\xB2\xA5\xB7\xC5\xD2\xF4\xC0\xD6";                 // 播放音乐
+inline const std::string kPause = "\xD4\xDD\xCD\xA3";                                 // 暂停
+inline const std::string kHalfHour = "30 \xB7\xD6\xD6\xD3";                           // 30 分钟
+inline const std::string kHour = "1 \xD0\xA1\xCA\xB1";                                // 1 小时
+inline const std::string kUntilTomorrow = "\xD6\xB1\xB5\xBD\xC3\xF7\xCC\xEC";         // 直到明天
+inline const std::string kResume = "\xBC\xCC\xD0\xF8";                                // 继续
+inline const std::string kAway = "\xC0\xEB\xBF\xAA\xCA\xB1\xB2\xBB\xCF\xD4\xCA\xBE";  // 离开时不显示
+inline const std::string kLoadText = "\xD4\xD8\xC8\xEB\xC4\xA3\xB0\xE5";              // 载入模板
+inline const std::string kEditText = "\xB1\xE0\xBC\xAD\xC4\xA3\xB0\xE5";              // 编辑模板
+inline const std::string kAutoStart = "\xBF\xAA\xBB\xFA\xD7\xD4\xC6\xF4";             // 开机自启
+inline const std::string kAbout = "\xB9\xD8\xD3\xDA\xC8\xED\xBC\xFE";                 // 关于软件
+inline const std::string kExit = "\xCD\xCB\xB3\xF6";                                  // 退出
 }  // namespace caption
+
+// The entries of the pause submenu, paused or not.
+inline std::vector<MenuLine> PauseMenuLines(bool paused, bool awayChecked = false) {
+  using namespace caption;
+  std::vector<MenuLine> lines;
+  if (paused)
+    lines.push_back({kResume, false, {}});
+  else
+    lines.insert(lines.end(), {{kHalfHour, false, {}}, {kHour, false, {}}, {kUntilTomorrow, false, {}}});
+  lines.push_back({"", false, {}});
+  lines.push_back({kAway, awayChecked, {}});
+  return lines;
+}
 
 // The entries the tray menu shows, in order (hidden items left out), with a
 // check mark on the items named in `checked`.
-inline std::vector<MenuLine> TrayMenuLines(const std::vector<std::string>& checked) {
+inline std::vector<MenuLine> TrayMenuLines(const std::vector<std::string>& checked, bool paused = false) {
   using namespace caption;
   const std::string separator;
   std::vector<MenuLine> lines;
   for (const std::string& c :
-       {kTitleBar, kMouseFollow, kBalloon, kAgent, separator, kRandom, kSequential, separator, kInterval, kMusic,
-        separator, kLoadText, kEditText, separator, kAutoStart, kAbout, kExit}) {
+       {kTitleBar, kMouseFollow, kBalloon, kAgent, separator, kRandom, kSequential, separator, kInterval, kPause,
+        kMusic, separator, kLoadText, kEditText, separator, kAutoStart, kAbout, kExit}) {
     bool mark = false;
     for (const std::string& name : checked) mark = mark || (!c.empty() && c == name);
-    lines.push_back({c, mark});
+    lines.push_back({c, mark, c == kPause ? PauseMenuLines(paused) : std::vector<MenuLine>{}});
   }
   return lines;
 }

@@ -48,6 +48,20 @@ struct ReferenceJob {
   ~ReferenceJob() { CloseHandle(ready); }
 };
 
+void AppendLines(HMENU menu, const std::vector<MenuLine>& lines, UINT& id) {
+  for (const MenuLine& line : lines) {
+    if (line.separator()) {
+      AppendMenuA(menu, MF_SEPARATOR, id++, nullptr);
+    } else if (!line.submenu.empty()) {
+      HMENU sub = CreatePopupMenu();  // destroyed with its parent
+      AppendLines(sub, line.submenu, id);
+      AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(sub), line.caption.c_str());
+    } else {
+      AppendMenuA(menu, MF_STRING | (line.checked ? MF_CHECKED : 0), id++, line.caption.c_str());
+    }
+  }
+}
+
 DWORD WINAPI TrackReference(void* param) {
   auto* job = static_cast<ReferenceJob*>(param);
   win::Window owner(CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
@@ -56,12 +70,7 @@ DWORD WINAPI TrackReference(void* param) {
   job->owner = owner.get();
   job->menu = menu.get();
   UINT id = kFirstReferenceId;
-  for (const MenuLine& line : *job->lines) {
-    if (line.separator())
-      AppendMenuA(job->menu, MF_SEPARATOR, id++, nullptr);
-    else
-      AppendMenuA(job->menu, MF_STRING | (line.checked ? MF_CHECKED : 0), id++, line.caption.c_str());
-  }
+  AppendLines(job->menu, *job->lines, id);
   SetEvent(job->ready);
   // Away from the cursor's corner, so that no entry is highlighted.
   SetForegroundWindow(job->owner);

@@ -32,6 +32,7 @@ void BroadcastTaskbarCreated();
 struct MenuLine {
   std::string caption;  // GBK; empty for a separator
   bool checked = false;
+  std::vector<MenuLine> submenu;  // an entry that opens a pop-up of these
   bool separator() const { return caption.empty(); }
 };
 

@@ -49,19 +49,20 @@ TEST(WindowTemplate, StartupWindowSurvivesTheRoundTrip) {
   }
 }
 
-TEST(WindowTemplate, StartupWindowHoldsThirtyUnitsInCreationOrder) {
+TEST(WindowTemplate, StartupWindowHoldsThirtySevenUnitsInCreationOrder) {
   const rt::WindowTemplate tmpl = data::StartupTemplate();
   const rt::WindowRecord& w = tmpl.windows[0];
-  ASSERT_EQ(w.units.size(), 30u);
-  EXPECT_EQ(w.MenuRecordCount(), 21u);
+  ASSERT_EQ(w.units.size(), 37u);
+  EXPECT_EQ(w.MenuRecordCount(), 28u);
   EXPECT_EQ(w.units[0].unitId, rt::kWindowUnitId);
   EXPECT_EQ(w.units[0].body.stateFlags & 1u, 0u) << "created hidden";
   EXPECT_EQ(w.units[1].unitId, data::kAgentUnit);
   EXPECT_EQ(w.units[4].unitId, data::kFollowTimer);
   EXPECT_EQ(w.units[7].unitId, data::kTrayMenu);
-  EXPECT_EQ(w.units[27].unitId, data::kMenuExit);
-  EXPECT_EQ(w.units[28].unitId, data::kDisplayTimer);
-  EXPECT_EQ(w.units[29].unitId, data::kTestButton);
+  EXPECT_EQ(w.units[17].unitId, data::kMenuPause);
+  EXPECT_EQ(w.units[34].unitId, data::kMenuExit);
+  EXPECT_EQ(w.units[35].unitId, data::kDisplayTimer);
+  EXPECT_EQ(w.units[36].unitId, data::kTestButton);
   const rt::UnitRecord* label = w.FindUnit(data::kLineLabel);
   ASSERT_TRUE(label);
   EXPECT_EQ(label->body.left, 4);
