@@ -3,9 +3,9 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <optional>
 
 #include "runtime/base/window_class_win.h"
+#include "units/tip/tip_canvas_win.h"
 #include "units/tip/tip_compose.h"
 #include "units/tip/tip_properties.h"
 
@@ -25,36 +25,6 @@ COLORREF Resolve(uint32_t colour) {
   return colour == kButtonFaceColour ? GetSysColor(COLOR_BTNFACE) : static_cast<COLORREF>(colour & 0xFFFFFF);
 }
 
-// A 32-bit top-down DIB section selected into its own memory DC for a scope.
-class PixelCanvas {
- public:
-  PixelCanvas(int32_t width, int32_t height) : count_(static_cast<size_t>(width) * static_cast<size_t>(height)) {
-    win::WindowDc screen(nullptr);
-    dc_.reset(CreateCompatibleDC(screen.get()));
-    dib_ = win::CreateTopDownDib(screen.get(), width, height);
-    if (dc_ && dib_.bitmap) selected_.emplace(dc_.get(), dib_.bitmap.get());
-  }
-  PixelCanvas(const PixelCanvas&) = delete;
-  PixelCanvas& operator=(const PixelCanvas&) = delete;
-
-  bool ok() const { return selected_ && selected_->ok() && dib_.pixels != nullptr; }
-  HDC dc() const { return dc_.get(); }
-  // The pixels as 0x00RRGGBB, after GDI has finished drawing.
-  std::vector<uint32_t> Pixels() const {
-    GdiFlush();
-    const uint32_t* p = dib_.pixels;
-    std::vector<uint32_t> out(p, p + count_);
-    for (uint32_t& v : out) v &= 0xFFFFFF;
-    return out;
-  }
-
- private:
-  size_t count_;
-  win::MemoryDc dc_;
-  win::TopDownDib dib_;
-  std::optional<win::Selected> selected_;
-};
-
 win::Region ShapeRegion(const TipLayout& l) {
   win::Region shape(
       CreateRoundRectRgn(l.body.left, l.body.top, l.body.right + 1, l.body.bottom + 1, l.corner.x, l.corner.y));
@@ -65,50 +35,6 @@ win::Region ShapeRegion(const TipLayout& l) {
     if (triangle) CombineRgn(shape.get(), shape.get(), triangle.get(), RGN_OR);
   }
   return shape;
-}
-
-std::vector<uint8_t> Coverage(HRGN region, int32_t width, int32_t height) {
-  PixelCanvas canvas(width, height);
-  std::vector<uint8_t> out(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
-  if (!canvas.ok()) return out;
-  FillRgn(canvas.dc(), region, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  std::vector<uint32_t> pixels = canvas.Pixels();
-  for (size_t i = 0; i < out.size(); ++i) out[i] = pixels[i] != 0 ? 255 : 0;
-  return out;
-}
-
-// What the screen shows under the window's rectangle, taken before the window
-// is shown: on a composited desktop a capture after showing returns the
-// window's own unpainted surface.
-std::vector<uint32_t> Snapshot(TipPoint origin, int32_t width, int32_t height) {
-  PixelCanvas canvas(width, height);
-  if (!canvas.ok()) return std::vector<uint32_t>(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
-  win::WindowDc screen(nullptr);
-  BitBlt(canvas.dc(), 0, 0, width, height, screen.get(), origin.x, origin.y, SRCCOPY | CAPTUREBLT);
-  return canvas.Pixels();
-}
-
-// How long after a hide the windows beneath may still be repainting.
-constexpr DWORD kRepaintGraceMs = 1000;
-
-// Where the new tip overlaps the one just hidden, the screen may still show the
-// old tip (the windows beneath repaint in their own time): the old snapshot
-// knows what lies there.
-void PatchFromPrevious(std::vector<uint32_t>& snapshot, const TipRect& rect, const std::vector<uint32_t>& previous,
-                       const TipRect& previousRect) {
-  if (previous.size() != static_cast<size_t>(previousRect.width()) * static_cast<size_t>(previousRect.height())) {
-    return;
-  }
-  const int32_t left = std::max(rect.left, previousRect.left), right = std::min(rect.right, previousRect.right);
-  const int32_t top = std::max(rect.top, previousRect.top), bottom = std::min(rect.bottom, previousRect.bottom);
-  for (int32_t y = top; y < bottom; ++y) {
-    for (int32_t x = left; x < right; ++x) {
-      snapshot[static_cast<size_t>(y - rect.top) * static_cast<size_t>(rect.width()) +
-               static_cast<size_t>(x - rect.left)] =
-          previous[static_cast<size_t>(y - previousRect.top) * static_cast<size_t>(previousRect.width()) +
-                   static_cast<size_t>(x - previousRect.left)];
-    }
-  }
 }
 
 // The body's edge row or column on the anchor side stretched over the anchor's
@@ -132,28 +58,6 @@ void ExtendIntoAnchor(HDC dc, const TipLayout& l) {
   }
 }
 
-struct HookState {
-  std::vector<TipEngine*> engines;
-  win::Hook hook;
-};
-
-HookState& Hooks() {
-  static HookState state;
-  return state;
-}
-
-// Every message the thread retrieves (not the ones it only peeks at) reaches
-// every live engine.
-LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
-  if (code >= 0 && wParam == PM_REMOVE) {
-    const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
-    std::vector<TipEngine*>& engines = Hooks().engines;
-    // By index: a relayed message may end an engine.
-    for (size_t i = 0; i < engines.size(); ++i) engines[i]->Relay(msg);
-  }
-  return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
 bool PopsTheTip(UINT message) {
   static constexpr UINT kPopping[] = {
       WM_NCLBUTTONDOWN,   WM_NCLBUTTONDBLCLK, WM_NCRBUTTONDOWN, WM_NCRBUTTONDBLCLK, WM_NCMBUTTONDOWN,
@@ -169,24 +73,6 @@ TipRect VirtualScreenRect() {
   int32_t left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
   return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
-
-bool ListTipEngine(TipEngine* engine) {
-  HookState& state = Hooks();
-  if (!state.hook) state.hook.reset(SetWindowsHookExA(WH_GETMESSAGE, &GetMessageHook, nullptr, GetCurrentThreadId()));
-  if (!state.hook) return false;
-  if (std::find(state.engines.begin(), state.engines.end(), engine) == state.engines.end()) {
-    state.engines.push_back(engine);
-  }
-  return true;
-}
-
-void UnlistTipEngine(TipEngine* engine) {
-  HookState& state = Hooks();
-  std::erase(state.engines, engine);
-  if (state.engines.empty()) state.hook.reset();
-}
-
-size_t LiveTipEngineCount() { return Hooks().engines.size(); }
 
 TipEngine::TipEngine(HWND owner) {
   const COLORREF infoBack = GetSysColor(COLOR_INFOBK);

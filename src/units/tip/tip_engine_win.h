@@ -13,6 +13,7 @@
 #include "runtime/base/win_handles.h"
 #include "units/tip/rich_text/rich_text_drawer.h"
 #include "units/tip/tip_layout.h"
+#include "units/tip/tip_message_hook_win.h"
 #include "units/tip/tip_state.h"
 
 namespace lizhi::tip {
@@ -108,12 +109,6 @@ class TipEngine final : private TipPlatform {
   DWORD hiddenAt_ = 0;
   bool hiddenRecently_ = false;
 };
-
-// The engines alive in this process and the one thread message hook that
-// relays the thread's messages to them; the hook goes with the last engine.
-bool ListTipEngine(TipEngine* engine);
-void UnlistTipEngine(TipEngine* engine);
-size_t LiveTipEngineCount();
 
 // The virtual screen rectangle.
 TipRect VirtualScreenRect();
