@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "runtime/base/win_handles.h"
+
 namespace lizhi::bench {
 
 inline double NowMs() {
@@ -86,18 +88,17 @@ class FrontWindow {
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.lpszClassName = "LizhiBenchFront";
     RegisterClassA(&wc);
-    window_ = CreateWindowExA(0, wc.lpszClassName, "lizhi bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 120, 700, 400,
-                              nullptr, nullptr, wc.hInstance, nullptr);
-    SetForegroundWindow(window_);
-    UpdateWindow(window_);
+    window_.reset(CreateWindowExA(0, wc.lpszClassName, "lizhi bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 120, 700,
+                                  400, nullptr, nullptr, wc.hInstance, nullptr));
+    SetForegroundWindow(window_.get());
+    UpdateWindow(window_.get());
     Pump(200);
   }
-  ~FrontWindow() { DestroyWindow(window_); }
   FrontWindow(const FrontWindow&) = delete;
   FrontWindow& operator=(const FrontWindow&) = delete;
 
  private:
-  HWND window_ = nullptr;
+  win::Window window_;
 };
 
 struct Resources {

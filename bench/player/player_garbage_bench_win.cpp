@@ -15,6 +15,7 @@
 #include "runtime/music/lazy_module.h"
 #include "runtime/music/player_entries.h"
 #include "runtime/music/progress_notify.h"
+#include "runtime/base/win_handles.h"
 
 namespace {
 
@@ -61,7 +62,8 @@ int main(int argc, char** argv) {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "LizhiGarbageBench";
   RegisterClassA(&wc);
-  HWND window = CreateWindowA(wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+  lizhi::win::Window window(
+      CreateWindowA(wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr));
 
   const music::LazyModule& module = music::MusicPlayerModule();
   if (!module.init()) return 1;
@@ -74,7 +76,7 @@ int main(int argc, char** argv) {
   std::printf("file: %s, %d s\n", path.c_str(), seconds);
   const std::string names = path + '\0' + '\0';
   const uintptr_t player = create(names.c_str(), 0);
-  newPlay(player, reinterpret_cast<uintptr_t>(window), nullptr, 0);
+  newPlay(player, reinterpret_cast<uintptr_t>(window.get()), nullptr, 0);
   const DWORD start = GetTickCount();
   double cpuBefore = ProcessCpuSeconds();
   int cyclesBefore = 0;
@@ -92,6 +94,6 @@ int main(int argc, char** argv) {
   }
   std::printf("cycles ended: %d; player state at the end: %d (0 = stopped, gave up)\n", g_cyclesEnded, state(player));
   remove(player);
-  DestroyWindow(window);
+  window.reset();
   return 0;
 }

@@ -27,11 +27,8 @@ double Now() {
 int main() {
   win::WindowDc screen(nullptr);
   win::MemoryDc dc(CreateCompatibleDC(screen.get()));
-  BITMAPINFO bmi{};
-  bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), 640, -200, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  win::GdiObject dib(CreateDIBSection(dc.get(), &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
-  win::Selected selected(dc.get(), dib.get());
+  win::TopDownDib dib = win::CreateTopDownDib(dc.get(), 640, 200);
+  win::Selected selected(dc.get(), dib.bitmap.get());
 
   tip::RichTextDrawer drawer;
   drawer.SetStyleSheet(tip::kDefaultStyleSheet);

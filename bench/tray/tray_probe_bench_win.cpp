@@ -16,6 +16,7 @@
 #include "units/tray/property_block.h"
 #include "units/tray/tray_hooks_win.h"
 #include "units/tray/tray_icon_unit.h"
+#include "runtime/base/win_handles.h"
 
 namespace {
 
@@ -44,11 +45,9 @@ void Pump(DWORD ms) {
 
 // The rule once more, reading every pixel with its own GetPixel.
 std::optional<ScreenPoint> ScanPixelByPixel(const ScreenRect& area) {
-  HDC screen = GetDC(nullptr);
-  auto found = lizhi::tray::ScanForProbeIcon(
-      area, [screen](int32_t x, int32_t y) { return lizhi::tray::IsDarkColour(GetPixel(screen, x, y)); });
-  ReleaseDC(nullptr, screen);
-  return found;
+  lizhi::win::WindowDc screen(nullptr);
+  return lizhi::tray::ScanForProbeIcon(
+      area, [&screen](int32_t x, int32_t y) { return lizhi::tray::IsDarkColour(GetPixel(screen.get(), x, y)); });
 }
 
 struct Timing {
@@ -118,8 +117,8 @@ int main(int argc, char** argv) {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "LizhiBenchParent";
   RegisterClassA(&wc);
-  HWND parent = CreateWindowExA(0, "LizhiBenchParent", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+  lizhi::win::Window parent(CreateWindowExA(0, "LizhiBenchParent", "", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                                            nullptr, GetModuleHandleA(nullptr), nullptr));
 
   // The frame is not running here: events and destruction go nowhere.
   TrayHooks().host = [](int32_t, intptr_t, intptr_t) -> intptr_t { return 0; };
@@ -131,7 +130,7 @@ int main(int argc, char** argv) {
   lizhi::rt::UnitCreateParams params;
   params.block = block.data();
   params.blockSize = block.size();
-  params.parentWindow = parent;
+  params.parentWindow = parent.get();
   void* unit = TrayIconUnitType().create(params);
   if (!unit) {
     std::printf("could not create the tray icon unit\n");
@@ -193,6 +192,6 @@ int main(int argc, char** argv) {
   std::printf("  ratio GetPixel / capture: %.0f\n", missPixel.Median() / missCapture.Median());
 
   TrayHooks().scanArea = &CaptureAndScan;
-  DestroyWindow(parent);
+  parent.reset();
   return 0;
 }

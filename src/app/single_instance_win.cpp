@@ -1,6 +1,7 @@
 #include "app/single_instance_win.h"
 
 #include "app/single_instance.h"
+#include "runtime/base/window_class_win.h"
 #include "runtime/frame/runtime_state.h"
 
 namespace lizhi::app {
@@ -14,8 +15,6 @@ UINT SecondStartMessage() {
   static const UINT message = RegisterWindowMessageA("LizhiSecondStart");
   return message;
 }
-
-void (*g_onSecondStart)() = nullptr;
 
 }  // namespace
 
@@ -34,9 +33,7 @@ SingleInstance::SingleInstance(const std::string& programDirectory) : name_(Inst
   first_ = !(mutex_ && GetLastError() == ERROR_ALREADY_EXISTS);
 }
 
-SingleInstance::~SingleInstance() {
-  if (window_) DestroyWindow(window_);
-}
+SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::WakeRunning() const {
   // The running one may be between taking the mutex and making its window.
@@ -55,23 +52,20 @@ bool SingleInstance::WakeRunning() const {
 }
 
 bool SingleInstance::Listen(void (*onSecondStart)()) {
-  g_onSecondStart = onSecondStart;
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = &WindowProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.lpszClassName = kListenerClass;
-  RegisterClassA(&wc);
+  onSecondStart_ = onSecondStart;
+  win::RegisterObjectClass<SingleInstance>(kListenerClass, 0, nullptr);
   // A hidden top-level window, not a message-only one: FindWindow sees it.
-  window_ = CreateWindowExA(WS_EX_TOOLWINDOW, kListenerClass, name_.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
-  return window_ != nullptr;
+  window_.reset(CreateWindowExA(WS_EX_TOOLWINDOW, kListenerClass, name_.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), this));
+  return static_cast<bool>(window_);
 }
 
-LRESULT CALLBACK SingleInstance::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == SecondStartMessage() && g_onSecondStart) {
-    g_onSecondStart();
+LRESULT SingleInstance::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == SecondStartMessage() && onSecondStart_) {
+    onSecondStart_();
     return 0;
   }
+  if (message == WM_NCDESTROY) window_.release();
   return DefWindowProcA(window, message, wParam, lParam);
 }
 

@@ -29,13 +29,15 @@ class SingleInstance {
   // start, once the message loop runs.
   bool Listen(void (*onSecondStart)());
 
- private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  // For the window class: every message of the listening window.
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+ private:
   std::string name_;
   win::Handle mutex_;
   bool first_ = true;
-  HWND window_ = nullptr;
+  void (*onSecondStart_)() = nullptr;
+  win::Window window_;
 };
 
 }  // namespace lizhi::app

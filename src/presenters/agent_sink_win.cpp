@@ -4,6 +4,7 @@
 
 #include "presenters/agent_block.h"
 #include "presenters/agent_com_win.h"
+#include "runtime/base/win_handles.h"
 
 namespace lizhi::agent {
 
@@ -120,7 +121,7 @@ class AgentSink final : public IAgentNotifySinkEx {
       typeInfoTried_ = true;
       for (LCID lcid :
            {LCID(LANG_NEUTRAL), LCID(MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT))}) {
-        ComPtr<ITypeLib> library;
+        win::ComPtr<ITypeLib> library;
         if (FAILED(LoadRegTypeLib(LIBID_AgentServerObjects, 1, 0, lcid, library.put())) || !library) continue;
         if (SUCCEEDED(library->GetTypeInfoOfGuid(IID_IAgentNotifySink, typeInfo_.put()))) break;
       }
@@ -132,7 +133,7 @@ class AgentSink final : public IAgentNotifySinkEx {
   uint32_t windowId_;
   uint32_t unitId_;
   SinkEventFn fire_;
-  ComPtr<ITypeInfo> typeInfo_;
+  win::ComPtr<ITypeInfo> typeInfo_;
   bool typeInfoTried_ = false;
 };
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,12 +29,12 @@ struct AgentUnit {
   uint32_t windowId = 0;
   uint32_t unitId = 0;
   bool designMode = false;
-  bool oleInitialised = false;
+  std::optional<win::OleScope> ole;  // outlives the server's pointers below
   AgentPropertyBlock block;
-  ComPtr<IAgentEx> server;
-  ComPtr<IAgentCharacterEx> character;
+  win::ComPtr<IAgentEx> server;
+  win::ComPtr<IAgentCharacterEx> character;
   int32_t characterId = kNoCharacter;
-  IAgentNotifySinkEx* sink = nullptr;
+  win::ComPtr<IAgentNotifySinkEx> sink;
   int32_t sinkId = 0;
   std::string speechEngineId;
   std::string recognitionEngineId;
@@ -70,13 +71,13 @@ void FireEvent(uint32_t windowId, uint32_t unitId, int32_t index, int32_t argCou
 
 // The placeholder: a small face of our own on the button face.
 void PaintPlaceholder(HWND window) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window, &ps);
+  win::Paint paint(window);
+  HDC dc = paint.dc();
   RECT r;
   GetClientRect(window, &r);
   FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-  win::GdiObject face(CreateSolidBrush(RGB(250, 170, 60)));
-  win::GdiObject eye(CreateSolidBrush(RGB(40, 30, 20)));
+  win::Brush face(CreateSolidBrush(RGB(250, 170, 60)));
+  win::Brush eye(CreateSolidBrush(RGB(40, 30, 20)));
   {
     win::Selected brush(dc, face.get());
     win::Selected pen(dc, GetStockObject(BLACK_PEN));
@@ -87,7 +88,6 @@ void PaintPlaceholder(HWND window) {
   Ellipse(dc, 10, 11, 14, 16);
   Ellipse(dc, 18, 11, 22, 16);
   Arc(dc, 10, 14, 22, 24, 10, 20, 22, 20);
-  EndPaint(window, &ps);
 }
 
 // Releases the server side in its order: character, character id, sink, server.
@@ -100,8 +100,7 @@ void Disconnect(AgentUnit& u) {
   if (u.sink) {
     if (u.sinkId != 0 && u.server) u.server->Unregister(u.sinkId);
     u.sinkId = 0;
-    u.sink->Release();
-    u.sink = nullptr;
+    u.sink.reset();
   }
   u.server.reset();
 }
@@ -124,22 +123,20 @@ void OnUnitDestroyed(void* unit) {
   AgentUnit* u = Unit(unit);
   std::erase(LiveUnits(), u);
   Disconnect(*u);
-  if (u->oleInitialised) OleUninitialize();
+  u->ole.reset();
   delete u;
 }
 
 bool Connect(AgentUnit& u) {
-  if (FAILED(OleInitialize(nullptr))) return false;
-  u.oleInitialised = true;
-  if (FAILED(CoCreateInstance(CLSID_AgentServer, nullptr, CLSCTX_LOCAL_SERVER, IID_IAgentEx,
-                              reinterpret_cast<void**>(u.server.put()))) ||
+  if (!u.ole.emplace().ok()) return false;
+  if (FAILED(CoCreateInstance(CLSID_AgentServer, nullptr, CLSCTX_LOCAL_SERVER, IID_IAgentEx, u.server.putVoid())) ||
       !u.server) {
     u.server.reset();
     return true;  // no server: the unit stays, inert
   }
-  u.sink = MakeAgentSink(u.windowId, u.unitId, &FireEvent);
+  u.sink = win::ComPtr<IAgentNotifySinkEx>(MakeAgentSink(u.windowId, u.unitId, &FireEvent));
   __LONG32 id = 0;
-  if (SUCCEEDED(u.server->Register(u.sink, &id))) u.sinkId = id;
+  if (SUCCEEDED(u.server->Register(u.sink.get(), &id))) u.sinkId = id;
   return true;
 }
 
@@ -155,14 +152,14 @@ void* Create(const rt::UnitCreateParams& p) {
   rt::UnitCreateParams placeholder = p;
   placeholder.width = placeholder.height = 32;
   AgentUnit* u = unit.get();
-  u->window = rt::CreateUnitHostWindow(placeholder, u, &OnUnitMessage, &OnUnitDestroyed);
-  if (!u->window) return nullptr;
+  win::Window window(rt::CreateUnitHostWindow(placeholder, u, &OnUnitMessage, &OnUnitDestroyed));
+  if (!window) return nullptr;
   unit.release();  // the window frees the unit from here on
+  u->window = window.get();
   LiveUnits().push_back(u);
-  if (!u->designMode && !Connect(*u)) {
-    DestroyWindow(u->window);
-    return nullptr;
-  }
+  // A unit that cannot connect goes with its window.
+  if (!u->designMode && !Connect(*u)) return nullptr;
+  window.release();  // the form's, with the unit, from here on
   return u;
 }
 
@@ -181,7 +178,7 @@ void PropertyWritten(void* unit, int32_t ownIndex, int32_t arrayIndex, const rt:
   if (index == kSpeechEngineId || index == kRecognitionEngineId) {
     if (!c) return;
     const char* text = value.type == rt::kTypeText ? rt::TextOf(value) : nullptr;
-    Bstr id(WideFromLocal(text ? text : ""));
+    win::Bstr id(WideFromLocal(text ? text : ""));
     if (index == kSpeechEngineId) {
       c->SetTTSModeID(id.get());
     } else {
@@ -218,7 +215,7 @@ void PropertyWritten(void* unit, int32_t ownIndex, int32_t arrayIndex, const rt:
 std::vector<uint8_t> SaveBlock(void* unit) { return SaveAgentBlock(Unit(unit)->block); }
 
 std::string ReadModeId(IAgentCharacterEx* c, GetModeId get) {
-  Bstr id;
+  win::Bstr id;
   if (FAILED((c->*get)(id.put()))) return {};
   return LocalFromWide(id.get(), id.get() ? SysStringLen(id.get()) : 0);
 }
@@ -339,15 +336,15 @@ int32_t Speak(uint32_t windowId, uint32_t unitId, const rt::TypedValue& text, st
     const char* t = rt::TextOf(text);
     words = WideFromLocal(t ? t : "");
   }
-  Bstr spoken(words);
-  Bstr link(WideFromLocal(url.value_or(std::string_view())));
+  win::Bstr spoken(words);
+  win::Bstr link(WideFromLocal(url.value_or(std::string_view())));
   return RequestOf([&](__LONG32* r) { return c->Speak(spoken.get(), link.get(), r); });
 }
 
 int32_t Play(uint32_t windowId, uint32_t unitId, std::string_view animation) {
   IAgentCharacterEx* c = CharacterOf(windowId, unitId);
   if (!c) return 0;
-  Bstr name(WideFromLocal(animation));
+  win::Bstr name(WideFromLocal(animation));
   return RequestOf([&](__LONG32* r) { return c->Play(name.get(), r); });
 }
 

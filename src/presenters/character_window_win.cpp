@@ -7,6 +7,7 @@
 #include "data/character.h"
 #include "presenters/character_balloon.h"
 #include "runtime/base/monitor_dpi_win.h"
+#include "runtime/base/window_class_win.h"
 #include "units/tip/rich_text/default_style_sheet.h"
 #include "units/tip/tip_engine_win.h"
 
@@ -17,18 +18,6 @@ namespace {
 constexpr char kClass[] = "LizhiCharacter";
 constexpr UINT_PTR kAnimationTimer = 1;
 constexpr UINT_PTR kClickTimer = 2;
-
-bool RegisterCharacterClass() {
-  WNDCLASSEXA wc{};
-  if (GetClassInfoExA(GetModuleHandleA(nullptr), kClass, &wc)) return true;
-  wc.cbSize = sizeof wc;
-  wc.style = 0;
-  wc.lpfnWndProc = DefWindowProcA;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND));
-  wc.lpszClassName = kClass;
-  return RegisterClassExA(&wc) != 0;
-}
 
 // The frames whose outline differs: idle, blink and speak share one.
 int32_t ShapeOf(int32_t frame) { return frame <= data::kFrameSpeak ? data::kFrameIdle : frame; }
@@ -59,11 +48,9 @@ CharacterWindow::CharacterWindow(HWND owner, CharacterCallbacks callbacks)
 
 CharacterWindow::~CharacterWindow() {
   balloon_.reset();
-  if (frameDc_ && previousBitmap_) SelectObject(frameDc_.get(), previousBitmap_);
-  if (window_ && IsWindow(window_)) {
-    SetWindowLongPtrA(window_, GWLP_USERDATA, 0);
-    DestroyWindow(window_);
-  }
+  if (!window_) return;
+  SetWindowLongPtrA(window_.get(), GWLP_USERDATA, 0);
+  window_.reset();
 }
 
 bool CharacterWindow::Create() {
@@ -78,8 +65,7 @@ bool CharacterWindow::Create() {
 bool CharacterWindow::LoadFrames(int32_t dpi) {
   const data::CharacterArt art = data::OwnCharacterArt(dpi);
   if (frameBitmap_ && art.width == width_ && art.height == height_) return true;
-  if (frameDc_ && previousBitmap_) SelectObject(frameDc_.get(), previousBitmap_);
-  previousBitmap_ = nullptr;
+  frameSelected_.reset();
   frameRegions_.clear();
   frameBitmap_.reset();
   width_ = art.width;
@@ -89,18 +75,11 @@ bool CharacterWindow::LoadFrames(int32_t dpi) {
   shownShape_ = -1;
   const int32_t frames = static_cast<int32_t>(art.frames.size());
 
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width_;
-  info.bmiHeader.biHeight = -height_ * frames;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  frameBitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  win::TopDownDib dib = win::CreateTopDownDib(nullptr, width_, height_ * frames);
+  frameBitmap_ = std::move(dib.bitmap);
   frameDc_.reset(CreateCompatibleDC(nullptr));
-  if (!frameBitmap_ || !frameDc_ || !bits) return false;
-  auto* pixels = static_cast<uint32_t*>(bits);
+  if (!frameBitmap_ || !frameDc_ || !dib.pixels) return false;
+  uint32_t* pixels = dib.pixels;
   for (int32_t f = 0; f < frames; ++f) {
     CharacterPixels frame = DecodeCharacterFrame(art, f);
     if (frame.colours.empty()) return false;
@@ -109,7 +88,7 @@ bool CharacterWindow::LoadFrames(int32_t dpi) {
     frameRegions_.emplace_back(RegionOfRuns(OpaqueRuns(frame.opaque, width_, height_)));
     if (!frameRegions_.back()) return false;
   }
-  previousBitmap_ = SelectObject(frameDc_.get(), frameBitmap_.get());
+  frameSelected_.emplace(frameDc_.get(), frameBitmap_.get());
   return true;
 }
 
@@ -120,54 +99,51 @@ void CharacterWindow::OnDpiChanged(int32_t dpi, const RECT* suggested) {
   if (suggested) {
     r = *suggested;
   } else {
-    GetWindowRect(window_, &r);
+    GetWindowRect(window_.get(), &r);
   }
-  SetWindowPos(window_, nullptr, r.left, r.top, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window_.get(), nullptr, r.left, r.top, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);
   Update();
 }
 
 bool CharacterWindow::MakeWindow() {
-  if (!RegisterCharacterClass()) return false;
-  window_ = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kClass, "", WS_POPUP, 0, 0, width_,
-                            height_, owner_, nullptr, GetModuleHandleA(nullptr), nullptr);
-  if (!window_) return false;
-  SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrA(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CharacterWindow::WindowProc));
-  return true;
+  if (!win::RegisterObjectClass<CharacterWindow>(kClass, 0, IDC_HAND)) return false;
+  window_.reset(CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kClass, "", WS_POPUP, 0, 0, width_,
+                                height_, owner_, nullptr, GetModuleHandleA(nullptr), this));
+  return static_cast<bool>(window_);
 }
 
 bool CharacterWindow::PlaceAt(int32_t x, int32_t y) {
   if (!frameBitmap_) dpi_ = win::DpiAt(POINT{x, y});
   if (!Create()) return false;
-  SetWindowPos(window_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window_.get(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   return true;
 }
 
 void CharacterWindow::Show() {
   if (!Create()) return;
-  if (!IsWindowVisible(window_)) {
+  if (!IsWindowVisible(window_.get())) {
     animation_.Appear(GetTickCount());
     Update();
   }
   // Topmost, then to the top of the topmost: a window shown later is drawn
   // above an earlier topmost one otherwise (seen under Wine).
   const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-  SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, flags | SWP_SHOWWINDOW);
-  SetWindowPos(window_, HWND_TOP, 0, 0, 0, 0, flags);
+  SetWindowPos(window_.get(), HWND_TOPMOST, 0, 0, 0, 0, flags | SWP_SHOWWINDOW);
+  SetWindowPos(window_.get(), HWND_TOP, 0, 0, 0, 0, flags);
 }
 
 void CharacterWindow::Hide() {
   if (!window_) return;
-  KillTimer(window_, kAnimationTimer);
-  KillTimer(window_, kClickTimer);
+  KillTimer(window_.get(), kAnimationTimer);
+  KillTimer(window_.get(), kClickTimer);
   if (balloon_) balloon_->Pop();
-  ShowWindow(window_, SW_HIDE);
+  ShowWindow(window_.get(), SW_HIDE);
 }
 
 void CharacterWindow::Speak(std::string_view line) {
   if (!visible()) return;
   if (!balloon_) {
-    balloon_ = std::make_unique<tip::TipEngine>(window_);
+    balloon_ = std::make_unique<tip::TipEngine>(window_.get());
     if (!balloon_->ok() || !tip::ListTipEngine(balloon_.get())) {
       balloon_.reset();
     } else {
@@ -178,7 +154,7 @@ void CharacterWindow::Speak(std::string_view line) {
   Update();
   if (!balloon_) return;
   RECT r;
-  GetWindowRect(window_, &r);
+  GetWindowRect(window_.get(), &r);
   const BalloonAnchor anchor = BalloonAnchorFor({r.left, r.top, r.right, r.bottom}, tip::VirtualScreenRect());
   balloon_->settings().defaults.placement = anchor.placement;
   balloon_->ShowAt(anchor.point.x, anchor.point.y, std::string(line), false);
@@ -191,67 +167,65 @@ void CharacterWindow::Greet() {
 }
 
 void CharacterWindow::Update() {
-  KillTimer(window_, kAnimationTimer);
+  KillTimer(window_.get(), kAnimationTimer);
   const DWORD now = GetTickCount();
   const CharacterPicture picture = animation_.PictureAt(now);
   if (picture != shown_) {
     const int32_t shape = ShapeOf(picture.frame);
     if (shape != ShapeOf(shown_.frame) || picture.sink != shown_.sink || shownShape_ < 0) {
-      HRGN region = CreateRectRgn(0, 0, 0, 0);
-      CombineRgn(region, static_cast<HRGN>(frameRegions_[static_cast<size_t>(shape)].get()), nullptr, RGN_COPY);
+      win::Region region(CreateRectRgn(0, 0, 0, 0));
+      CombineRgn(region.get(), frameRegions_[static_cast<size_t>(shape)].get(), nullptr, RGN_COPY);
       if (picture.sink > 0) {
-        OffsetRgn(region, 0, picture.sink);
-        win::GdiObject inside(CreateRectRgn(0, 0, width_, height_));
-        CombineRgn(region, region, static_cast<HRGN>(inside.get()), RGN_AND);
+        OffsetRgn(region.get(), 0, picture.sink);
+        win::Region inside(CreateRectRgn(0, 0, width_, height_));
+        CombineRgn(region.get(), region.get(), inside.get(), RGN_AND);
       }
-      SetWindowRgn(window_, region, TRUE);  // the window owns the region from here
+      SetWindowRgn(window_.get(), region.release(), TRUE);  // the window owns the region from here
       shownShape_ = shape;
     }
     shown_ = picture;
-    InvalidateRect(window_, nullptr, FALSE);
+    InvalidateRect(window_.get(), nullptr, FALSE);
   }
-  if (IsWindowVisible(window_) || picture.sink > 0)
-    SetTimer(window_, kAnimationTimer, animation_.NextChangeIn(now), nullptr);
+  if (IsWindowVisible(window_.get()) || picture.sink > 0)
+    SetTimer(window_.get(), kAnimationTimer, animation_.NextChangeIn(now), nullptr);
 }
 
 void CharacterWindow::Paint() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window_, &ps);
+  win::Paint paint(window_.get());
   const int32_t frame = shown_.frame < 0 ? 0 : shown_.frame;
-  BitBlt(dc, 0, shown_.sink, width_, height_ - shown_.sink, frameDc_.get(), 0, frame * height_, SRCCOPY);
-  EndPaint(window_, &ps);
+  BitBlt(paint.dc(), 0, shown_.sink, width_, height_ - shown_.sink, frameDc_.get(), 0, frame * height_, SRCCOPY);
 }
 
 POINT CharacterWindow::ScreenPoint(LPARAM lParam) const {
   POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-  ClientToScreen(window_, &p);
+  ClientToScreen(window_.get(), &p);
   return p;
 }
 
 void CharacterWindow::Apply(const PointerResult& result, int32_t keys, POINT at) {
-  if (result.releaseCapture && GetCapture() == window_) ReleaseCapture();
+  if (result.releaseCapture && GetCapture() == window_.get()) ReleaseCapture();
   switch (result.action) {
     case PointerAction::kCapture: {
-      SetCapture(window_);
+      SetCapture(window_.get());
       RECT r;
-      GetWindowRect(window_, &r);
+      GetWindowRect(window_.get(), &r);
       windowAtPress_ = {r.left, r.top};
       return;
     }
     case PointerAction::kDragTo:
       if (balloon_) balloon_->Pop();
-      SetWindowPos(window_, nullptr, windowAtPress_.x + result.offset.x, windowAtPress_.y + result.offset.y, 0, 0,
+      SetWindowPos(window_.get(), nullptr, windowAtPress_.x + result.offset.x, windowAtPress_.y + result.offset.y, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       return;
     case PointerAction::kStartClickTimer:
-      SetTimer(window_, kClickTimer, result.delayMs, nullptr);
+      SetTimer(window_.get(), kClickTimer, result.delayMs, nullptr);
       return;
     case PointerAction::kClick:
     case PointerAction::kMenu:
       if (callbacks_.click) callbacks_.click(callbacks_.context, keys, at.x, at.y);
       return;
     case PointerAction::kDoubleClick:
-      KillTimer(window_, kClickTimer);
+      KillTimer(window_.get(), kClickTimer);
       if (callbacks_.doubleClick) callbacks_.doubleClick(callbacks_.context, keys, at.x, at.y);
       return;
     case PointerAction::kDragEnd:
@@ -260,13 +234,7 @@ void CharacterWindow::Apply(const PointerResult& result, int32_t keys, POINT at)
   }
 }
 
-LRESULT CALLBACK CharacterWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<CharacterWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(window, message, wParam, lParam);
-  return self->OnMessage(message, wParam, lParam);
-}
-
-LRESULT CharacterWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CharacterWindow::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
       Paint();
@@ -276,14 +244,7 @@ LRESULT CharacterWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSEACTIVATE:
       return MA_NOACTIVATE;
     case WM_TIMER:
-      if (wParam == kAnimationTimer) {
-        Update();
-      } else if (wParam == kClickTimer) {
-        KillTimer(window_, kClickTimer);
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        Apply(pointer_.ClickTimerFired(), 0, cursor);
-      }
+      OnTimer(wParam);
       return 0;
     case WM_LBUTTONDOWN: {
       const POINT at = ScreenPoint(lParam);
@@ -302,24 +263,36 @@ LRESULT CharacterWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Apply(pointer_.RightUp(), MK_RBUTTON, ScreenPoint(lParam));
       return 0;
     case WM_NCDESTROY:
-      // Gone with its owner: a later show makes a new one.
-      {
-        HWND gone = window_;
-        balloon_.reset();
-        window_ = nullptr;
-        shown_ = {-1, 0};
-        shownShape_ = -1;
-        return DefWindowProcA(gone, message, wParam, lParam);
-      }
+      OnGone();
+      return DefWindowProcA(window, message, wParam, lParam);
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lParam) != window_) pointer_.CaptureLost();
+      if (reinterpret_cast<HWND>(lParam) != window_.get()) pointer_.CaptureLost();
       return 0;
     default:
-      return DefWindowProcA(window_, message, wParam, lParam);
+      return DefWindowProcA(window, message, wParam, lParam);
   }
+}
+
+void CharacterWindow::OnTimer(WPARAM id) {
+  if (id == kAnimationTimer) {
+    Update();
+  } else if (id == kClickTimer) {
+    KillTimer(window_.get(), kClickTimer);
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    Apply(pointer_.ClickTimerFired(), 0, cursor);
+  }
+}
+
+// Gone with its owner: a later show makes a new one.
+void CharacterWindow::OnGone() {
+  balloon_.reset();
+  window_.release();
+  shown_ = {-1, 0};
+  shownShape_ = -1;
 }
 
 }  // namespace lizhi::presenters

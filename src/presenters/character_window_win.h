@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -50,15 +51,18 @@ class CharacterWindow {
   void Speak(std::string_view line);
   void Greet();
 
-  HWND window() const { return window_; }
+  HWND window() const { return window_.get(); }
   tip::TipEngine* balloon() const { return balloon_.get(); }
-  bool visible() const { return window_ && IsWindowVisible(window_); }
+  bool visible() const { return window_ && IsWindowVisible(window_.get()); }
   int32_t width() const { return width_; }
   int32_t height() const { return height_; }
 
+  // For the window class: every message of the character's window.
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void OnTimer(WPARAM id);
+  void OnGone();
   bool Create();
   bool LoadFrames(int32_t dpi);  // the frames, shapes and size drawn for `dpi`
   void OnDpiChanged(int32_t dpi, const RECT* suggested);
@@ -70,13 +74,13 @@ class CharacterWindow {
 
   HWND owner_;
   CharacterCallbacks callbacks_;
-  HWND window_ = nullptr;
+  win::Window window_;
   int32_t width_ = 0, height_ = 0;
   int32_t dpi_ = 0;  // 0: the primary monitor's, asked when first drawn
   win::MemoryDc frameDc_;
-  win::GdiObject frameBitmap_;  // every frame, one below the other
-  HGDIOBJ previousBitmap_ = nullptr;
-  std::vector<win::GdiObject> frameRegions_;
+  win::Bitmap frameBitmap_;  // every frame, one below the other
+  std::optional<win::Selected> frameSelected_;
+  std::vector<win::Region> frameRegions_;
   CharacterAnimation animation_;
   CharacterPicture shown_{-1, 0};
   int32_t shownShape_ = -1;

@@ -53,6 +53,21 @@ class CallFont {
   HFONT font_;
 };
 
+// An object selected for one call and the previous one put back at its end,
+// both through the SelectObject command.
+class CallSelected {
+ public:
+  CallSelected(HDC dc, HGDIOBJ object)
+      : dc_(dc), previous_(CallDll<decltype(&::SelectObject)>(rt::kDllSelectObject, dc, object)) {}
+  ~CallSelected() { CallDll<decltype(&::SelectObject)>(rt::kDllSelectObject, dc_, previous_); }
+  CallSelected(const CallSelected&) = delete;
+  CallSelected& operator=(const CallSelected&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ previous_;
+};
+
 LOGFONTA ToLogFont(const FontRequest& r) {
   LOGFONTA lf{};
   lf.lfHeight = r.height;
@@ -106,7 +121,7 @@ void PaintText(const PaintTextArgs& args) {
   BorrowedDc dc(rt::kDllGetDC2, rt::kDllReleaseDC2, window);
   CallFont font(ToLogFont(MakeFontRequest(args)));
 
-  HGDIOBJ oldFont = CallDll<decltype(&::SelectObject)>(rt::kDllSelectObject, dc.get(), font.get());
+  CallSelected selected(dc.get(), font.get());
   int oldMode = CallDll<decltype(&::SetBkMode)>(rt::kDllSetBkMode, dc.get(), TRANSPARENT);
   COLORREF oldColour = CallDll<decltype(&::SetTextColor)>(rt::kDllSetTextColor, dc.get(), args.colour);
   int length = args.text ? static_cast<int>(std::strlen(args.text)) : 0;
@@ -114,7 +129,6 @@ void PaintText(const PaintTextArgs& args) {
 
   CallDll<decltype(&::SetBkMode)>(rt::kDllSetBkMode, dc.get(), oldMode);
   CallDll<decltype(&::SetTextColor)>(rt::kDllSetTextColor, dc.get(), oldColour);
-  CallDll<decltype(&::SelectObject)>(rt::kDllSelectObject, dc.get(), oldFont);
 }
 
 void PresentAtActiveWindow(std::string_view previousLine, std::string_view nextLine) {

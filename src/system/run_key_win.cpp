@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "runtime/base/win_handles.h"
+
 namespace lizhi::sys {
 
 namespace {
@@ -12,46 +14,31 @@ constexpr char kRunKeyPath[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Ru
 
 HKEY RootOf(RunKeyScope scope) { return scope == RunKeyScope::kMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER; }
 
-class RegistryKey {
- public:
-  RegistryKey() = default;
-  ~RegistryKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  RegistryKey(const RegistryKey&) = delete;
-  RegistryKey& operator=(const RegistryKey&) = delete;
-  HKEY* out() { return &key_; }
-  HKEY get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
-
-bool OpenRunKey(RunKeyScope scope, REGSAM access, RegistryKey& key) {
+bool OpenRunKey(RunKeyScope scope, REGSAM access, win::RegistryKey& key) {
   if (scope == RunKeyScope::kUser && (access & KEY_SET_VALUE)) {
-    return RegCreateKeyExA(RootOf(scope), kRunKeyPath, 0, nullptr, 0, access, nullptr, key.out(), nullptr) ==
+    return RegCreateKeyExA(RootOf(scope), kRunKeyPath, 0, nullptr, 0, access, nullptr, key.put(), nullptr) ==
            ERROR_SUCCESS;
   }
-  return RegOpenKeyExA(RootOf(scope), kRunKeyPath, 0, access, key.out()) == ERROR_SUCCESS;
+  return RegOpenKeyExA(RootOf(scope), kRunKeyPath, 0, access, key.put()) == ERROR_SUCCESS;
 }
 
 }  // namespace
 
 bool WriteRunValue(RunKeyScope scope, const std::string& name, const std::string& data) {
-  RegistryKey key;
+  win::RegistryKey key;
   if (!OpenRunKey(scope, KEY_SET_VALUE, key)) return false;
   return RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
                         static_cast<DWORD>(data.size() + 1)) == ERROR_SUCCESS;
 }
 
 bool DeleteRunValue(RunKeyScope scope, const std::string& name) {
-  RegistryKey key;
-  if (RegOpenKeyExA(RootOf(scope), kRunKeyPath, 0, KEY_SET_VALUE, key.out()) != ERROR_SUCCESS) return false;
+  win::RegistryKey key;
+  if (RegOpenKeyExA(RootOf(scope), kRunKeyPath, 0, KEY_SET_VALUE, key.put()) != ERROR_SUCCESS) return false;
   return RegDeleteValueA(key.get(), name.c_str()) == ERROR_SUCCESS;
 }
 
 std::optional<std::string> ReadRunValue(RunKeyScope scope, const std::string& name) {
-  RegistryKey key;
+  win::RegistryKey key;
   if (!OpenRunKey(scope, KEY_QUERY_VALUE, key)) return std::nullopt;
   DWORD type = 0, size = 0;
   if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ) {

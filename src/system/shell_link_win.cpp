@@ -5,30 +5,10 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
+#include "runtime/base/win_handles.h"
 #include "system/autostart_rules.h"
 
 namespace lizhi::sys {
-
-namespace {
-
-// A COM interface pointer released at the end of its scope.
-template <typename Interface>
-class ComPtr {
- public:
-  ComPtr() = default;
-  ~ComPtr() {
-    if (p_) p_->Release();
-  }
-  ComPtr(const ComPtr&) = delete;
-  ComPtr& operator=(const ComPtr&) = delete;
-  Interface* operator->() const { return p_; }
-  void** out() { return reinterpret_cast<void**>(&p_); }
-
- private:
-  Interface* p_ = nullptr;
-};
-
-}  // namespace
 
 std::optional<std::string> StartupFolder() {
   char folder[MAX_PATH] = {};
@@ -37,13 +17,13 @@ std::optional<std::string> StartupFolder() {
 }
 
 bool CreateShortcut(const std::string& linkPath, const std::string& target) {
-  ComPtr<IShellLinkA> link;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.out()))) {
+  win::ComPtr<IShellLinkA> link;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.putVoid()))) {
     return false;
   }
   if (FAILED(link->SetPath(target.c_str()))) return false;
-  ComPtr<IPersistFile> file;
-  if (FAILED(link->QueryInterface(IID_IPersistFile, file.out()))) return false;
+  win::ComPtr<IPersistFile> file;
+  if (FAILED(link->QueryInterface(IID_IPersistFile, file.putVoid()))) return false;
   wchar_t widePath[MAX_PATH] = {};
   if (!MultiByteToWideChar(CP_ACP, 0, linkPath.c_str(), -1, widePath, MAX_PATH)) return false;
   return SUCCEEDED(file->Save(widePath, TRUE));

@@ -1,4 +1,5 @@
 #include "app/full_screen.h"
+#include "runtime/base/win_handles.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -20,17 +21,16 @@ class FrontWindow {
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     wc.lpszClassName = "LizhiFullScreenTest";
     RegisterClassA(&wc);
-    window_ = CreateWindowExA(0, wc.lpszClassName, "front", style, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                              nullptr, nullptr, wc.hInstance, nullptr);
-    ShowWindow(window_, (style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : SW_SHOW);
-    SetForegroundWindow(window_);
+    window_.reset(CreateWindowExA(0, wc.lpszClassName, "front", style, r.left, r.top, r.right - r.left,
+                                  r.bottom - r.top, nullptr, nullptr, wc.hInstance, nullptr));
+    ShowWindow(window_.get(), (style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : SW_SHOW);
+    SetForegroundWindow(window_.get());
     test::PumpFor(300);
   }
-  ~FrontWindow() { DestroyWindow(window_); }
-  HWND handle() const { return window_; }
+  HWND handle() const { return window_.get(); }
 
  private:
-  HWND window_ = nullptr;
+  win::Window window_;
 };
 
 RECT MonitorRect() {

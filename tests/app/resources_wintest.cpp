@@ -15,6 +15,7 @@
 #include "presenters/delay.h"
 #include "runtime/commands/command_call.h"
 #include "runtime/input_box/input_box_layout.h"
+#include "runtime/base/win_handles.h"
 #include "support/files.h"
 
 namespace lizhi {
@@ -41,21 +42,18 @@ class ResourceFile {
  public:
   explicit ResourceFile(const std::wstring& path)
       : module_(LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
-  ~ResourceFile() {
-    if (module_) FreeLibrary(module_);
-  }
   ResourceFile(const ResourceFile&) = delete;
   ResourceFile& operator=(const ResourceFile&) = delete;
-  bool ok() const { return module_ != nullptr; }
+  bool ok() const { return static_cast<bool>(module_); }
   std::string Bytes(LPCWSTR name, LPCWSTR type) const {
-    HRSRC found = FindResourceW(module_, name, type);
+    HRSRC found = FindResourceW(module_.get(), name, type);
     if (!found) return {};
-    const char* data = static_cast<const char*>(LockResource(LoadResource(module_, found)));
-    return data ? std::string(data, SizeofResource(module_, found)) : std::string();
+    const char* data = static_cast<const char*>(LockResource(LoadResource(module_.get(), found)));
+    return data ? std::string(data, SizeofResource(module_.get(), found)) : std::string();
   }
 
  private:
-  HMODULE module_;
+  win::Module module_;
 };
 
 std::wstring VersionString(const std::vector<char>& block, const wchar_t* name) {
@@ -120,10 +118,9 @@ TEST(ResourcesWin, IconGroupHolds16And32And48PixelImagesThatLoad) {
       EXPECT_EQ(entry.bitCount, 32);
       std::string image = file.Bytes(MAKEINTRESOURCEW(entry.id), MAKEINTRESOURCEW(3));  // RT_ICON
       ASSERT_EQ(image.size(), entry.bytes);
-      HICON icon = CreateIconFromResourceEx(reinterpret_cast<BYTE*>(image.data()), static_cast<DWORD>(image.size()),
-                                            TRUE, 0x00030000, entry.width, entry.height, 0);
-      EXPECT_NE(icon, nullptr) << "image " << int(entry.width);
-      if (icon) DestroyIcon(icon);
+      win::Icon icon(CreateIconFromResourceEx(reinterpret_cast<BYTE*>(image.data()), static_cast<DWORD>(image.size()),
+                                              TRUE, 0x00030000, entry.width, entry.height, 0));
+      EXPECT_NE(icon.get(), nullptr) << "image " << int(entry.width);
       sizes.push_back(entry.width);
     }
     EXPECT_EQ(sizes, (std::vector<int>{16, 32, 48}));

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "e2e/support/app_session_win.h"
+#include "runtime/base/win_handles.h"
 
 namespace lizhi::test {
 namespace {
@@ -38,9 +39,9 @@ TEST(AppAgent, OurCharacterShowsSpeaksEachLineOpensTheMenuAndLeavesWithTheMode) 
   GetWindowRect(character, &c);
   EXPECT_EQ(c.left, GetSystemMetrics(SM_CXSCREEN) - 200);
   EXPECT_EQ(c.top, GetSystemMetrics(SM_CYSCREEN) - 200);
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
-  EXPECT_EQ(GetWindowRgn(character, region), COMPLEXREGION);
-  DeleteObject(region);
+  win::Region region(CreateRectRgn(0, 0, 0, 0));
+  EXPECT_EQ(GetWindowRgn(character, region.get()), COMPLEXREGION);
+  region.reset();
   EXPECT_TRUE(GetWindowLongA(character, GWL_EXSTYLE) & WS_EX_TOPMOST);
   EXPECT_EQ(GetForegroundWindow(), own.handle()) << "the character never takes the activation";
 
@@ -70,19 +71,17 @@ TEST(AppAgent, OurCharacterShowsSpeaksEachLineOpensTheMenuAndLeavesWithTheMode) 
   EXPECT_TRUE(ClosePopupMenu(popup));
 
   // A double click: the greeting (the waving arm changes the outline), no menu.
-  HRGN idle = CreateRectRgn(0, 0, 0, 0);
-  GetWindowRgn(character, idle);
+  win::Region idle(CreateRectRgn(0, 0, 0, 0));
+  GetWindowRgn(character, idle.get());
   ClickAt((c.left + c.right) / 2, c.top + (c.bottom - c.top) * 2 / 3);
   ClickAt((c.left + c.right) / 2, c.top + (c.bottom - c.top) * 2 / 3);
   EXPECT_TRUE(WaitUntil(
       [&] {
-        HRGN now = CreateRectRgn(0, 0, 0, 0);
-        const bool waving = GetWindowRgn(character, now) == COMPLEXREGION && !EqualRgn(now, idle);
-        DeleteObject(now);
-        return waving;
+        win::Region now(CreateRectRgn(0, 0, 0, 0));
+        return GetWindowRgn(character, now.get()) == COMPLEXREGION && !EqualRgn(now.get(), idle.get());
       },
       1000));
-  DeleteObject(idle);
+  idle.reset();
   EXPECT_EQ(WaitForPopupMenu(app.lizhi.pid(), GetDoubleClickTime() + 500), nullptr);
 
   // Another mode takes the character and its balloon away.

@@ -9,6 +9,7 @@
 #include "e2e/support/app_session_win.h"
 #include "e2e/support/lizhi_process_win.h"
 #include "e2e/support/tray_menu_win.h"
+#include "runtime/base/win_handles.h"
 
 namespace lizhi::test {
 namespace {
@@ -180,11 +181,12 @@ TEST(AppCoreE2E, StoredIntervalThatIsNoNumberStopsTheCycleUntilANumberIsTyped) {
 bool AutoStartRegistered() {
   const char* run = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
   for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
-    HKEY key;
-    if (RegOpenKeyExA(root, run, 0, KEY_READ, &key) != ERROR_SUCCESS) continue;
-    LONG found = RegQueryValueExA(key, "\xC0\xF8\xD6\xBE\xC8\xED\xBC\xFE", nullptr, nullptr, nullptr, nullptr);
-    RegCloseKey(key);
-    if (found == ERROR_SUCCESS) return true;
+    win::RegistryKey key;
+    if (RegOpenKeyExA(root, run, 0, KEY_READ, key.put()) != ERROR_SUCCESS) continue;
+    if (RegQueryValueExA(key.get(), "\xC0\xF8\xD6\xBE\xC8\xED\xBC\xFE", nullptr, nullptr, nullptr, nullptr) ==
+        ERROR_SUCCESS) {
+      return true;
+    }
   }
   return false;
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "e2e/support/app_session_win.h"
+#include "runtime/base/win_handles.h"
 
 namespace lizhi::test {
 namespace {
@@ -72,9 +73,8 @@ bool Dark(uint32_t rgb) { return ((rgb >> 16) & 0xFF) < 90 && ((rgb >> 8) & 0xFF
 
 TEST(Dpi144, EveryModeIsSizedForTheMonitorsDpi) {
   {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    win::WindowDc screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.get(), LOGPIXELSY);
     ASSERT_EQ(dpi, 144) << "this set runs in the 144-dpi Wine prefix";
   }
   AppSession app;

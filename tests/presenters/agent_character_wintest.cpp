@@ -41,9 +41,9 @@ class OwnCharacter : public ::testing::Test {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "LizhiUserWindow";
     RegisterClassA(&wc);
-    user_ = CreateWindowExA(0, wc.lpszClassName, "user", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300, 200, nullptr,
-                            nullptr, wc.hInstance, nullptr);
-    SetForegroundWindow(user_);
+    user_.reset(CreateWindowExA(0, wc.lpszClassName, "user", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300, 200,
+                                nullptr, nullptr, wc.hInstance, nullptr));
+    SetForegroundWindow(user_.get());
     test::PumpFor(50);
     character_ = std::make_unique<CharacterWindow>(nullptr, CharacterCallbacks{&OnClick, &OnDoubleClick, nullptr});
     ASSERT_TRUE(character_->PlaceAt(600, 400));
@@ -52,7 +52,7 @@ class OwnCharacter : public ::testing::Test {
   }
   void TearDown() override {
     character_.reset();
-    DestroyWindow(user_);
+    user_.reset();
     test::PumpFor(20);
   }
   HWND Window() const { return character_->window(); }
@@ -66,7 +66,7 @@ class OwnCharacter : public ::testing::Test {
     Post(WM_LBUTTONUP, x, y);
   }
 
-  HWND user_ = nullptr;
+  win::Window user_;
   std::unique_ptr<CharacterWindow> character_;
 };
 
@@ -77,19 +77,19 @@ TEST_F(OwnCharacter, StandsShapedAndTopmostWhereItWasPlacedWithoutTakingTheActiv
   EXPECT_EQ(r.top, 400);
   EXPECT_EQ(r.right - r.left, character_->width());
   EXPECT_TRUE(GetWindowLongA(Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-  EXPECT_EQ(GetForegroundWindow(), user_);
+  EXPECT_EQ(GetForegroundWindow(), user_.get());
 
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
-  EXPECT_EQ(GetWindowRgn(Window(), region), COMPLEXREGION);
+  win::Region region(CreateRectRgn(0, 0, 0, 0));
+  EXPECT_EQ(GetWindowRgn(Window(), region.get()), COMPLEXREGION);
   RECT box{};
-  GetRgnBox(region, &box);
+  GetRgnBox(region.get(), &box);
   const data::CharacterArt art = data::OwnCharacterArt();
   EXPECT_EQ(box.bottom,
             OpaqueRuns(DecodeCharacterFrame(art, data::kFrameIdle).opaque, art.width, art.height).back().y + 1)
       << "risen all the way";
-  EXPECT_FALSE(PtInRegion(region, 0, 0)) << "the corner is cut away";
-  EXPECT_TRUE(PtInRegion(region, character_->width() / 2, character_->height() / 2));
-  DeleteObject(region);
+  EXPECT_FALSE(PtInRegion(region.get(), 0, 0)) << "the corner is cut away";
+  EXPECT_TRUE(PtInRegion(region.get(), character_->width() / 2, character_->height() / 2));
+  region.reset();
 
   character_->Hide();
   EXPECT_FALSE(IsWindowVisible(Window()));
@@ -111,7 +111,7 @@ TEST_F(OwnCharacter, SpeaksInABalloonAtItsHeadThatTheNextLineReplaces) {
   EXPECT_GE(anchor.y, c.top);
   EXPECT_LT(anchor.y, c.top + character_->height() / 3) << "at the head";
   EXPECT_LE(b.bottom - 6, c.top + character_->height() / 3) << "above the character";
-  EXPECT_EQ(GetForegroundWindow(), user_);
+  EXPECT_EQ(GetForegroundWindow(), user_.get());
 
   character_->Speak("Second line, a good deal longer than the first one was");
   test::PumpFor(100);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "runtime/base/win_handles.h"
+
 namespace lizhi::agent::test {
 
 inline std::string Narrow(const wchar_t* text) {
@@ -20,8 +22,8 @@ inline std::string Narrow(const wchar_t* text) {
 
 struct FakeLog {
   std::vector<std::string> calls;
-  IUnknown* sink = nullptr;  // as registered, with the reference the server holds
-  LONG objects = 0;          // server and character objects alive
+  win::ComPtr<IUnknown> sink;  // as registered, with the reference the server holds
+  LONG objects = 0;            // server and character objects alive
   __LONG32 nextRequest = 100;
   bool failLoad = false;
   void Add(std::string s) { calls.push_back(std::move(s)); }
@@ -180,14 +182,13 @@ class FakeAgent final : public IAgentEx {
   HRESULT WINAPI Register(IUnknown* sink, __LONG32* id) override {
     log_.Add("Register");
     sink->AddRef();
-    log_.sink = sink;
+    log_.sink = win::ComPtr<IUnknown>(sink);
     *id = 7;
     return S_OK;
   }
   HRESULT WINAPI Unregister(__LONG32 id) override {
     log_.Add("Unregister " + std::to_string(id));
-    if (log_.sink) log_.sink->Release();
-    log_.sink = nullptr;
+    log_.sink.reset();
     return S_OK;
   }
   HRESULT WINAPI GetCharacterEx(__LONG32 id, IAgentCharacterEx** out) override {
@@ -226,10 +227,8 @@ class FakeAgentFactory final : public IClassFactory {
   HRESULT WINAPI CreateInstance(IUnknown* outer, REFIID riid, void** out) override {
     *out = nullptr;
     if (outer) return CLASS_E_NOAGGREGATION;
-    auto* agent = new FakeAgent(log_);
-    const HRESULT hr = agent->QueryInterface(riid, out);
-    agent->Release();
-    return hr;
+    win::ComPtr<FakeAgent> agent(new FakeAgent(log_));
+    return agent->QueryInterface(riid, out);
   }
   HRESULT WINAPI LockServer(BOOL) override { return S_OK; }
 
@@ -239,15 +238,15 @@ class FakeAgentFactory final : public IClassFactory {
 
 // Registers the fake for the agent's class id for its lifetime.
 class FakeAgentServer {
+  win::OleScope ole_;  // before everything else, and after it
+
  public:
   FakeAgentServer() {
-    OleInitialize(nullptr);
     registered_ = SUCCEEDED(
         CoRegisterClassObject(CLSID_AgentServer, &factory_, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE, &cookie_));
   }
   ~FakeAgentServer() {
     if (registered_) CoRevokeClassObject(cookie_);
-    OleUninitialize();
   }
   FakeAgentServer(const FakeAgentServer&) = delete;
   FakeAgentServer& operator=(const FakeAgentServer&) = delete;

@@ -39,13 +39,14 @@ intptr_t RecordHost(int32_t code, intptr_t first, intptr_t) {
   return 1;
 }
 
-HWND MakeParent() {
+win::Window MakeParent() {
   WNDCLASSA wc{};
   wc.lpfnWndProc = DefWindowProcA;
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "LizhiAgentTestParent";
   RegisterClassA(&wc);
-  return CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, wc.hInstance, nullptr);
+  return win::Window(
+      CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, wc.hInstance, nullptr));
 }
 
 class AgentUnitOnFakeServer : public ::testing::Test {
@@ -58,13 +59,13 @@ class AgentUnitOnFakeServer : public ::testing::Test {
     parent_ = MakeParent();
   }
   void TearDown() override {
-    if (IsWindow(parent_)) DestroyWindow(parent_);
+    parent_.reset();
     AgentHooks() = saved_;
   }
   // A unit with the template's block, or `block`; `extra` non-zero is design mode.
   void* Create(std::vector<uint8_t> block = SaveAgentBlock({1, 0, 0, 0, 0, 1, 0}), intptr_t extra = 0) {
     rt::UnitCreateParams p;
-    p.parentWindow = parent_;
+    p.parentWindow = parent_.get();
     p.windowId = kWindowId;
     p.unitId = kUnitId;
     p.block = block.data();
@@ -73,15 +74,15 @@ class AgentUnitOnFakeServer : public ::testing::Test {
     return AgentUnitType().create(p);
   }
   Calls Take() { return std::exchange(server_.log.calls, {}); }
-  IAgentNotifySinkEx* Sink() {
-    IAgentNotifySinkEx* sink = nullptr;
-    if (server_.log.sink) server_.log.sink->QueryInterface(IID_IAgentNotifySinkEx, reinterpret_cast<void**>(&sink));
+  win::ComPtr<IAgentNotifySinkEx> Sink() {
+    win::ComPtr<IAgentNotifySinkEx> sink;
+    if (server_.log.sink) server_.log.sink->QueryInterface(IID_IAgentNotifySinkEx, sink.putVoid());
     return sink;
   }
 
   test::FakeAgentServer server_;
   AgentUnitHooks saved_{};
-  HWND parent_ = nullptr;
+  win::Window parent_;
 };
 
 TEST_F(AgentUnitOnFakeServer, LoadUsesPathsOfEightBytesOrMoreAndAppliesTheBlock) {
@@ -108,7 +109,7 @@ TEST_F(AgentUnitOnFakeServer, LoadUsesPathsOfEightBytesOrMoreAndAppliesTheBlock)
     EXPECT_EQ(Take(), Calls{"Register"});
     EXPECT_TRUE(Load(kWindowId, kUnitId, c.path));
     EXPECT_EQ(Take(), c.calls) << c.path.value_or("(none)");
-    DestroyWindow(parent_);
+    parent_.reset();
     parent_ = MakeParent();
     Take();
   }
@@ -188,8 +189,8 @@ TEST_F(AgentUnitOnFakeServer, PropertiesGoToTheBlockAndToTheServerOnceLoaded) {
 
 TEST_F(AgentUnitOnFakeServer, SevenNotificationsBecomeEventsTheOthersAreAccepted) {
   ASSERT_NE(Create(), nullptr);
-  IAgentNotifySinkEx* sink = Sink();
-  ASSERT_NE(sink, nullptr);
+  win::ComPtr<IAgentNotifySinkEx> sink = Sink();
+  ASSERT_NE(sink.get(), nullptr);
   void* other = nullptr;
   EXPECT_EQ(sink->QueryInterface(IID_IAgentNotifySink, &other), E_NOINTERFACE);
   EXPECT_EQ(sink->QueryInterface(IID_IDispatch, &other), E_NOINTERFACE);
@@ -209,7 +210,7 @@ TEST_F(AgentUnitOnFakeServer, SevenNotificationsBecomeEventsTheOthersAreAccepted
   EXPECT_EQ(sink->Idle(1, 1), S_OK);
   EXPECT_EQ(sink->Move(1, 5, 5, 1), S_OK);
   EXPECT_EQ(sink->BalloonVisibleState(1, 1), S_OK);
-  sink->Release();
+  sink.reset();
 
   struct Expected {
     int32_t index, count, a, b, c;
@@ -236,10 +237,10 @@ TEST_F(AgentUnitOnFakeServer, DestructionUnloadsUnregistersAndReleasesEverything
   ASSERT_TRUE(Load(kWindowId, kUnitId, "C:\\lizhi\\MonkeyKing.acs"));
   Take();
   EXPECT_EQ(server_.log.objects, 2);
-  DestroyWindow(parent_);
+  parent_.reset();
   EXPECT_EQ(Take(), (Calls{"Unload 1", "Unregister 7"}));
   EXPECT_EQ(server_.log.objects, 0) << "character and server released";
-  EXPECT_EQ(server_.log.sink, nullptr);
+  EXPECT_EQ(server_.log.sink.get(), nullptr);
   EXPECT_FALSE(HasServer(kWindowId, kUnitId));
 }
 
@@ -248,14 +249,14 @@ TEST_F(AgentUnitOnFakeServer, DesignModeMakesNoServerCalls) {
   EXPECT_FALSE(Load(kWindowId, kUnitId, "C:\\lizhi\\MonkeyKing.acs"));
   EXPECT_EQ(Show(kWindowId, kUnitId), 0);
   EXPECT_EQ(Speak(kWindowId, kUnitId, rt::MakeTextValue("x")), 0);
-  DestroyWindow(parent_);
+  parent_.reset();
   EXPECT_TRUE(Take().empty());
 }
 
 TEST(AgentUnitWithoutServer, IsMadeAllTheSameAndEveryCommandAnswersNothing) {
-  HWND parent = MakeParent();
+  win::Window parent = MakeParent();
   rt::UnitCreateParams p;
-  p.parentWindow = parent;
+  p.parentWindow = parent.get();
   p.windowId = kWindowId;
   p.unitId = kUnitId;
   ASSERT_NE(AgentUnitType().create(p), nullptr);
@@ -264,7 +265,7 @@ TEST(AgentUnitWithoutServer, IsMadeAllTheSameAndEveryCommandAnswersNothing) {
   EXPECT_EQ(Show(kWindowId, kUnitId) | Hide(kWindowId, kUnitId) | Play(kWindowId, kUnitId, "greeting") |
                 MoveTo(kWindowId, kUnitId, 1, 2, 3) | Speak(kWindowId, kUnitId, rt::MakeTextValue("x")),
             0);
-  DestroyWindow(parent);
+  parent.reset();
 }
 
 // The program's presenter on the start-up window's agent unit.
@@ -305,16 +306,16 @@ TEST(AgentPresenterOnFakeServer, ShowLoadsOnceEachOperationMakesItsOneCallAndEve
   presenters::SpeakLine("two");
   EXPECT_EQ(take(), (Calls{"Hide 0", "Show 0", "Speak one|", "Speak two|"}));
 
-  IAgentNotifySinkEx* sink = nullptr;
-  ASSERT_NE(server.log.sink, nullptr);
-  server.log.sink->QueryInterface(IID_IAgentNotifySinkEx, reinterpret_cast<void**>(&sink));
-  ASSERT_NE(sink, nullptr);
+  win::ComPtr<IAgentNotifySinkEx> sink;
+  ASSERT_NE(server.log.sink.get(), nullptr);
+  server.log.sink->QueryInterface(IID_IAgentNotifySinkEx, sink.putVoid());
+  ASSERT_NE(sink.get(), nullptr);
   SetTimer(nullptr, 0, 300, &CloseTrayMenu);
   sink->Click(1, 0, 5, 5);
   EXPECT_TRUE(g_menuSeen) << "a click on the character opens the tray menu";
   EXPECT_TRUE(take().empty());
   sink->DblClick(1, 0, 5, 5);
-  sink->Release();
+  sink.reset();
   EXPECT_EQ(take(), Calls{"Play greeting"});
 
   lizhi::test::DestroyStartupWindow();

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "presenters/delay.h"
+#include "runtime/base/win_handles.h"
 
 namespace lizhi::presenters {
 namespace {
@@ -102,16 +103,16 @@ TEST(DelayPumping, WaitsItsTimeWhileMessagesAreHandled) {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "LizhiDelayTicks";
   RegisterClassA(&wc);
-  HWND window = CreateWindowExA(0, "LizhiDelayTicks", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
-  ASSERT_NE(window, nullptr);
-  SetTimer(window, 1, 20, nullptr);
+  win::Window window(CreateWindowExA(0, "LizhiDelayTicks", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                     GetModuleHandleA(nullptr), nullptr));
+  ASSERT_NE(window.get(), nullptr);
+  SetTimer(window.get(), 1, 20, nullptr);
   g_ticks = 0;
   DWORD start = GetTickCount();
   PumpingDelay(300000);  // 0.3 s
   DWORD took = Since(start);
-  KillTimer(window, 1);
-  DestroyWindow(window);
+  KillTimer(window.get(), 1);
+  window.reset();
   EXPECT_GE(took, 280u);
   EXPECT_LT(took, 2000u);
   EXPECT_GE(g_ticks, 5) << "timer messages were not handled during the wait";
@@ -131,18 +132,18 @@ TEST(DelayPumping, PostedMessageIsHandledBeforeTheDelayReturns) {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "LizhiDelayTicks";
   RegisterClassA(&wc);
-  HWND window = CreateWindowExA(0, "LizhiDelayTicks", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+  win::Window window(CreateWindowExA(0, "LizhiDelayTicks", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                     GetModuleHandleA(nullptr), nullptr));
   g_ticks = 0;
   // Posted from another thread while the delay waits, like a click on the tray.
-  std::thread poster([window] {
+  std::thread poster([hwnd = window.get()] {
     Sleep(50);
-    PostMessageA(window, WM_TIMER, 7, 0);
+    PostMessageA(hwnd, WM_TIMER, 7, 0);
   });
   PumpingDelay(200000);
   poster.join();
   EXPECT_EQ(g_ticks, 1);
-  DestroyWindow(window);
+  window.reset();
 }
 
 }  // namespace

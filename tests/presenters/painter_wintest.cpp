@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "presenters/painter.h"
+#include "runtime/base/win_handles.h"
 #include "support/pump_win.h"
 #include "support/screen_win.h"
 #include "presenters/painter_target_win.h"
@@ -54,28 +55,28 @@ class PainterOnScreen : public ::testing::Test {
   }
   void TearDown() override {
     PainterOwnProcess() = GetCurrentProcessId();
-    if (window_) DestroyWindow(window_);
+    window_.reset();
     Repaint();
   }
   // Wipes painted lines off the whole screen: a window laid over everything
   // and taken away again makes what lies beneath show itself afresh.
   static void Repaint() {
-    HWND sheet = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "LizhiPainterTest", "", WS_POPUP | WS_VISIBLE, 0, 0,
-                                 GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
+    win::Window sheet(CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "LizhiPainterTest", "", WS_POPUP | WS_VISIBLE,
+                                      0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
+                                      nullptr, GetModuleHandleA(nullptr), nullptr));
     test::PumpFor(60);
-    DestroyWindow(sheet);
+    sheet.reset();
     test::PumpFor(100);
   }
   // A window made the foreground window; W and C are read as the painter reads them.
   void Show(int x, int y, int width, int height, DWORD style = WS_OVERLAPPEDWINDOW) {
-    window_ = CreateWindowExA(0, "LizhiPainterTest", "painter", style | WS_VISIBLE, x, y, width, height, nullptr,
-                              nullptr, GetModuleHandleA(nullptr), nullptr);
-    SetForegroundWindow(window_);
+    window_.reset(CreateWindowExA(0, "LizhiPainterTest", "painter", style | WS_VISIBLE, x, y, width, height, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr));
+    SetForegroundWindow(window_.get());
     Repaint();
-    ASSERT_EQ(GetForegroundWindow(), window_);
-    GetWindowRect(window_, &w_);
-    GetClientRect(window_, &c_);
+    ASSERT_EQ(GetForegroundWindow(), window_.get());
+    GetWindowRect(window_.get(), &w_);
+    GetClientRect(window_.get(), &c_);
     // Lines painted by earlier tests last until what is under them repaints,
     // which other processes (the desktop's) do in their own time.
     const DWORD end = GetTickCount() + 3000;
@@ -98,7 +99,7 @@ class PainterOnScreen : public ::testing::Test {
             std::min<LONG>(GetSystemMetrics(SM_CYSCREEN), w_.top + 60)};
   }
 
-  HWND window_ = nullptr;
+  win::Window window_;
   RECT w_{}, c_{};
 };
 
@@ -122,8 +123,7 @@ TEST_F(PainterOnScreen, TwentyByteLineFitsAWindow266WideButNot265) {
   ASSERT_NO_FATAL_FAILURE(Show(200, 150, 266, 200, kNoButtons));
   PresentAtActiveWindow("", line);
   EXPECT_GT(FindYellow(LineBand(line)).count, 60);
-  DestroyWindow(window_);
-  window_ = nullptr;
+  window_.reset();
   Repaint();
 
   ASSERT_NO_FATAL_FAILURE(Show(200, 150, 265, 200, kNoButtons));
@@ -138,7 +138,7 @@ TEST_F(PainterOnScreen, TheMeasuredLineEndsLeftOfTheCaptionButtons) {
   ASSERT_NO_FATAL_FAILURE(Show(100, 100, 600, 200));
   LONG buttonsLeft = w_.right;
   for (LONG x = w_.right - 1; x > w_.left; --x) {
-    const LRESULT hit = SendMessageA(window_, WM_NCHITTEST, 0, MAKELPARAM(x, w_.top + Border() + 8));
+    const LRESULT hit = SendMessageA(window_.get(), WM_NCHITTEST, 0, MAKELPARAM(x, w_.top + Border() + 8));
     if (hit == HTMINBUTTON || hit == HTMAXBUTTON || hit == HTCLOSE) buttonsLeft = x;
   }
   ASSERT_LT(buttonsLeft, w_.right);
@@ -156,8 +156,7 @@ TEST_F(PainterOnScreen, WindowWhoseTopIsAtScreenHeightMinus80GetsNothing) {
   ASSERT_NO_FATAL_FAILURE(Show(100, h - 80, 600, 200));
   PresentAtActiveWindow("", line);
   EXPECT_EQ(FindYellow(Around()).count, 0);
-  DestroyWindow(window_);
-  window_ = nullptr;
+  window_.reset();
   Repaint();
 
   ASSERT_NO_FATAL_FAILURE(Show(100, h - 81, 600, 200));
@@ -210,14 +209,14 @@ TEST_F(PainterOnScreen, TicksOverAPlainBackgroundLeaveOnlyTheCurrentLine) {
 TEST_F(PainterOnScreen, PaintTextDefaultsToRedAndPaintsIntoAWindow) {
   ASSERT_NO_FATAL_FAILURE(Show(100, 100, 400, 200));
   PaintTextArgs args;
-  args.window = window_;
+  args.window = window_.get();
   args.x = 10;
   args.y = 10;
   args.text = "WWWW";
   PaintText(args);
   test::PumpFor(100);  // a window's drawing reaches the screen when its thread next waits
   POINT origin{0, 0};
-  ClientToScreen(window_, &origin);
+  ClientToScreen(window_.get(), &origin);
   RECT area{origin.x, origin.y, origin.x + 120, origin.y + 40};
   std::vector<uint32_t> pixels = test::CaptureScreen(area);
   int red = 0;

@@ -8,6 +8,7 @@
 
 #include "app/program_units_win.h"
 #include "data/startup_window.h"
+#include "runtime/base/win_handles.h"
 #include "runtime/frame/frame.h"
 #include "runtime/frame/window_table.h"
 
@@ -30,8 +31,7 @@ inline void BuildStartupWindow(std::span<const rt::EventHandler> handlers) {
   rt::LoadWindow(rt::kStartupWindowId);
 }
 
-inline void DestroyStartupWindow() {
-  if (HWND window = StartupWindowHandle()) DestroyWindow(window);
-}
+// The window goes with its units, as the end of the program takes it.
+inline void DestroyStartupWindow() { win::Window(StartupWindowHandle()).reset(); }
 
 }  // namespace lizhi::test

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "system/autostart.h"
+#include "runtime/base/win_handles.h"
 #include "system/run_key_win.h"
 #include "system/shell_link_win.h"
 
@@ -122,19 +123,19 @@ TEST_F(AutoStart, ShortcutIsCreatedInAndRemovedFromTheStartupFolder) {
   EXPECT_FALSE(ReadRunValue(RunKeyScope::kMachine, kName));
 
   // The saved link leads to the program.
-  IShellLinkA* link = nullptr;
-  ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                         reinterpret_cast<void**>(&link))));
-  IPersistFile* file = nullptr;
-  ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))));
+  win::ComPtr<IShellLinkA> link;
+  ASSERT_TRUE(
+      SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.putVoid())));
+  win::ComPtr<IPersistFile> file;
+  ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.putVoid())));
   wchar_t wide[MAX_PATH] = {};
   MultiByteToWideChar(CP_ACP, 0, link_.c_str(), -1, wide, MAX_PATH);
   EXPECT_TRUE(SUCCEEDED(file->Load(wide, STGM_READ)));
   char target[MAX_PATH] = {};
   link->GetPath(target, MAX_PATH, nullptr, 0);
   EXPECT_STRCASEEQ(target, target_.c_str());
-  file->Release();
-  link->Release();
+  file.reset();
+  link.reset();
 
   EXPECT_TRUE(RemoveAutoStart(kName));
   EXPECT_FALSE(Exists(link_));

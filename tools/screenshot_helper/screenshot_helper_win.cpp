@@ -18,6 +18,8 @@
 #include <cstring>
 #include <vector>
 
+#include "runtime/base/win_handles.h"
+
 namespace {
 
 constexpr UINT kTrayCallbackMessage = 0x8064;  // lizhi's tray icon callback
@@ -29,7 +31,8 @@ struct Search {
 };
 
 void PrintRegion(HWND window, const RECT& frame) {
-  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  lizhi::win::Region owned(CreateRectRgn(0, 0, 0, 0));
+  HRGN region = owned.get();
   if (GetWindowRgn(window, region) != ERROR) {
     std::vector<char> buffer(GetRegionData(region, 0, nullptr));
     auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
@@ -40,7 +43,6 @@ void PrintRegion(HWND window, const RECT& frame) {
                     frame.left + rects[i].right, frame.top + rects[i].bottom);
     }
   }
-  DeleteObject(region);
 }
 
 BOOL CALLBACK PrintWindow(HWND window, LPARAM param) {

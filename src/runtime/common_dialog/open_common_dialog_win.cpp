@@ -10,6 +10,7 @@
 #include "runtime/common_dialog/open_common_dialog.h"
 #include "runtime/frame/frame.h"
 #include "runtime/frame/runtime_state.h"
+#include "runtime/base/win_handles.h"
 
 namespace lizhi::rt {
 
@@ -49,9 +50,8 @@ bool RunFileDialog(CommonDlgProps& props, HWND owner) {
 bool RunFontDialog(CommonDlgProps& props, HWND owner) {
   LOGFONTA font{};
   {
-    HDC screen = GetDC(nullptr);
-    font.lfHeight = -MulDiv(props.fontSize, GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ReleaseDC(nullptr, screen);
+    win::WindowDc screen(nullptr);
+    font.lfHeight = -MulDiv(props.fontSize, GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
   }
   font.lfWeight = props.bold ? FW_BOLD : FW_NORMAL;
   font.lfItalic = props.italic;

@@ -3,11 +3,13 @@
 #include <array>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 #include "runtime/frame/dll_command.h"
 #include "runtime/frame/dll_resolver_win.h"
 #include "runtime/frame/fatal.h"
 #include "runtime/base/runtime_texts.h"
+#include "runtime/base/win_handles.h"
 
 namespace lizhi::rt {
 
@@ -20,20 +22,20 @@ constexpr const char* kDefaultLibraries[] = {"Kernel32.dll", "Gdi32.dll", "User3
                                              "Advapi32.dll", "Mpr.dll",   "Shell32.dll"};
 
 struct CacheSlot {
-  HMODULE module = nullptr;
+  win::Module module;
   FARPROC address = nullptr;
 };
 std::array<CacheSlot, kDllCommandCount> g_cache;
 
-HMODULE LoadSystemLibrary(const char* name) {
-  HMODULE module = LoadLibraryExA(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+win::Module LoadSystemLibrary(const char* name) {
+  win::Module module(LoadLibraryExA(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
   if (module) return module;
   // Systems without the search flags (Windows 7 before KB2533623): the full path.
   char path[MAX_PATH];
   UINT n = GetSystemDirectoryA(path, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH - 20) return nullptr;
+  if (n == 0 || n >= MAX_PATH - 20) return {};
   std::string full = std::string(path, n) + "\\" + name;
-  return LoadLibraryExA(full.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+  return win::Module(LoadLibraryExA(full.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
 }
 
 FARPROC Lookup(HMODULE module, const std::string& exportedName) {
@@ -48,24 +50,22 @@ ResolvedExport ResolveExport(const std::string& library, const std::string& expo
   ResolvedExport out;
   if (library.empty()) {
     for (const char* name : kDefaultLibraries) {
-      HMODULE module = LoadSystemLibrary(name);
+      win::Module module = LoadSystemLibrary(name);
       if (!module) continue;
-      if (FARPROC address = Lookup(module, exportedName)) {
-        out.module = module;
+      if (FARPROC address = Lookup(module.get(), exportedName)) {
+        out.module = std::move(module);
         out.address = reinterpret_cast<void*>(address);
         return out;
       }
-      FreeLibrary(module);
     }
   } else {
-    HMODULE module = LoadLibraryA(library.c_str());
+    win::Module module(LoadLibraryA(library.c_str()));
     if (module) {
-      if (FARPROC address = Lookup(module, exportedName)) {
-        out.module = module;
+      if (FARPROC address = Lookup(module.get(), exportedName)) {
+        out.module = std::move(module);
         out.address = reinterpret_cast<void*>(address);
         return out;
       }
-      FreeLibrary(module);
     }
   }
   char message[512];
@@ -82,7 +82,7 @@ void* ResolveDllCommand(int index) {
   CacheSlot& slot = g_cache[index];
   if (!slot.address) {
     ResolvedExport found = ResolveExport("", DllCommandName(index));
-    slot.module = static_cast<HMODULE>(found.module);
+    slot.module = std::move(found.module);
     slot.address = reinterpret_cast<FARPROC>(found.address);
   }
   return reinterpret_cast<void*>(slot.address);
@@ -90,8 +90,8 @@ void* ResolveDllCommand(int index) {
 
 void ReleaseDllCommands() {
   for (CacheSlot& slot : g_cache) {
-    if (slot.module) FreeLibrary(slot.module);
-    slot = CacheSlot{};
+    slot.module.reset();
+    slot.address = nullptr;
   }
 }
 

@@ -1,12 +1,16 @@
 // Finding an export by library and name, as the DllCommand table does for each
 // of its indexes.
 #pragma once
+#include <windows.h>
+
 #include <string>
+
+#include "runtime/base/win_handles.h"
 
 namespace lizhi::rt {
 
 struct ResolvedExport {
-  void* module = nullptr;  // HMODULE, kept loaded by the caller
+  win::Module module;  // kept loaded by the caller
   void* address = nullptr;
 };
 

@@ -3,8 +3,12 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "runtime/base/win_handles.h"
+#include "runtime/base/window_class_win.h"
 
 #include "runtime/frame/dll_command.h"
 #include "runtime/frame/fatal.h"
@@ -23,8 +27,51 @@ namespace {
 constexpr char kMessageWindowClass[] = "LizhiRuntimeMessageWindow";
 constexpr int kControlIdBase = 1000;
 
-HWND g_messageWindow = nullptr;
-bool g_oleInitialised = false;
+// The runtime's own hidden window: it hears the end request made on another
+// thread and the end of the session.
+class MessageWindow {
+ public:
+  void Create() {
+    win::RegisterObjectClass<MessageWindow>(kMessageWindowClass, 0, IDC_ARROW);
+    window_.reset(CreateWindowExA(WS_EX_TOOLWINDOW, kMessageWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), this));
+  }
+  HWND get() const { return window_.get(); }
+  void Destroy() { window_.reset(); }
+
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+      case kEndRequestMessage:
+        EndProgram(static_cast<int32_t>(wParam));
+      case WM_QUERYENDSESSION:
+        return TRUE;
+      case WM_ENDSESSION:
+        // Windows is ending the session: leave the way "退出" does.
+        if (wParam) EndProgram(0);
+        return 0;
+      case WM_NCDESTROY:
+        window_.release();
+        return DefWindowProcA(window, message, wParam, lParam);
+      default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+  }
+
+ private:
+  win::Window window_;
+};
+
+// Both live until the end sequence lets them go in its order; static
+// destruction never touches them.
+MessageWindow& Messages() {
+  static auto* window = new MessageWindow;
+  return *window;
+}
+std::optional<win::OleScope>& Ole() {
+  static auto* ole = new std::optional<win::OleScope>;
+  return *ole;
+}
+
 bool g_initialised = false;
 
 struct IdleEntry {
@@ -33,32 +80,6 @@ struct IdleEntry {
   intptr_t argument;
 };
 std::vector<IdleEntry> g_idle;
-
-LRESULT CALLBACK MessageWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case kEndRequestMessage:
-      EndProgram(static_cast<int32_t>(wParam));
-    case WM_QUERYENDSESSION:
-      return TRUE;
-    case WM_ENDSESSION:
-      // Windows is ending the session: leave the way "退出" does.
-      if (wParam) EndProgram(0);
-      return 0;
-    default:
-      return DefWindowProcA(window, message, wParam, lParam);
-  }
-}
-
-void CreateMessageWindow() {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = &MessageWindowProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = kMessageWindowClass;
-  RegisterClassA(&wc);
-  g_messageWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kMessageWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                    GetModuleHandleA(nullptr), nullptr);
-}
 
 void RecordProgramPath() {
   char path[260] = {};
@@ -106,16 +127,16 @@ void InitialiseRuntime(const ProgramInfo& info) {
   g_initialised = true;
   RuntimeState& state = Runtime();
   state.runMode = info.runMode;
-  g_oleInitialised = SUCCEEDED(OleInitialize(nullptr));
+  Ole().emplace();
   RecordProgramPath();
-  CreateMessageWindow();
+  Messages().Create();
   state.mainThreadId = GetCurrentThreadId();
   LoadTemplateOrFail(info.windowTemplate, info.windowTemplateSize);
 }
 
 void RegisterExitRoutine(ExitRoutine routine) { Runtime().exitRoutine = routine; }
 
-void* RuntimeMessageWindow() { return g_messageWindow; }
+void* RuntimeMessageWindow() { return Messages().get(); }
 
 void AddIdleCallback(void* window, IdleRoutine routine, intptr_t argument) {
   g_idle.push_back(IdleEntry{static_cast<HWND>(window), routine, argument});
@@ -205,7 +226,9 @@ bool ProcessPendingMessages() {
 void EndProgram(int32_t exitCode) {
   RuntimeState& state = Runtime();
   if (GetCurrentThreadId() != state.mainThreadId) {
-    if (g_messageWindow) SendMessageA(g_messageWindow, kEndRequestMessage, static_cast<WPARAM>(exitCode), 0);
+    if (HWND messages = Messages().get()) {
+      SendMessageA(messages, kEndRequestMessage, static_cast<WPARAM>(exitCode), 0);
+    }
     if (!state.exiting) ExitProcess(static_cast<UINT>(exitCode));
     for (;;) Sleep(INFINITE);  // the main thread is ending the process
   }
@@ -214,7 +237,9 @@ void EndProgram(int32_t exitCode) {
   state.exiting = true;
   g_idle.clear();
   for (WindowEntry& e : Windows().entries()) {
-    if (e.window && IsWindow(static_cast<HWND>(e.window))) DestroyWindow(static_cast<HWND>(e.window));
+    // The table's windows are the frame's own; each goes with its units. The
+    // entry keeps its window until then: the window's last messages find it.
+    if (e.window && IsWindow(static_cast<HWND>(e.window))) win::Window(static_cast<HWND>(e.window)).reset();
     e.window = nullptr;
   }
   if (ExitRoutine routine = state.exitRoutine) {
@@ -222,10 +247,9 @@ void EndProgram(int32_t exitCode) {
     routine();
   }
   ReleaseDllCommands();
-  if (g_messageWindow) DestroyWindow(g_messageWindow);
-  g_messageWindow = nullptr;
+  Messages().Destroy();
   StopAllMusic();
-  if (g_oleInitialised) OleUninitialize();
+  Ole().reset();
   ExitProcess(static_cast<UINT>(exitCode));
 }
 

@@ -7,6 +7,7 @@
 #include "runtime/units/core_blocks.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/base/win_handles.h"
+#include "runtime/base/window_class_win.h"
 
 namespace lizhi::rt {
 
@@ -40,6 +41,28 @@ void OnCommand(WindowEntry& entry, WPARAM wParam, LPARAM lParam) {
   if (item) FireUnitEvent(entry.record.windowId, item->unitId, 0);
 }
 
+void OnEraseBackground(const WindowEntry& entry, HWND window, HDC dc) {
+  RECT r;
+  GetClientRect(window, &r);
+  win::Brush brush(CreateSolidBrush(Background(entry)));
+  FillRect(dc, &r, brush.get());
+}
+
+// Labels are drawn on the window's own background.
+HBRUSH OnLabelColour(const WindowEntry& entry, HDC dc) {
+  SetBkMode(dc, TRANSPARENT);
+  static win::Brush brush;
+  brush.reset(CreateSolidBrush(Background(entry)));
+  return brush.get();
+}
+
+void OnDestroy(HWND window) {
+  win::Menu bar(GetMenu(window));
+  if (bar) SetMenu(window, nullptr);
+}
+
+// The window's entry is found by its handle, not attached to the window: the
+// table may be loaded again while a window of the old one still lives.
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   WindowEntry* entry = EntryOf(window);
   if (!entry) return DefWindowProcA(window, message, wParam, lParam);
@@ -47,21 +70,11 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_COMMAND:
       OnCommand(*entry, wParam, lParam);
       return 0;
-    case WM_ERASEBKGND: {
-      RECT r;
-      GetClientRect(window, &r);
-      win::GdiObject brush(CreateSolidBrush(Background(*entry)));
-      FillRect(reinterpret_cast<HDC>(wParam), &r, static_cast<HBRUSH>(brush.get()));
+    case WM_ERASEBKGND:
+      OnEraseBackground(*entry, window, reinterpret_cast<HDC>(wParam));
       return 1;
-    }
-    case WM_CTLCOLORSTATIC: {
-      // Labels are drawn on the window's own background.
-      HDC dc = reinterpret_cast<HDC>(wParam);
-      SetBkMode(dc, TRANSPARENT);
-      static win::GdiObject brush;
-      brush.reset(CreateSolidBrush(Background(*entry)));
-      return reinterpret_cast<LRESULT>(brush.get());
-    }
+    case WM_CTLCOLORSTATIC:
+      return reinterpret_cast<LRESULT>(OnLabelColour(*entry, reinterpret_cast<HDC>(wParam)));
     case WM_SETFOCUS:
       FireUnitEvent(entry->record.windowId, kWindowUnitId, -7);
       return 0;
@@ -77,10 +90,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       // Closing the start-up window ends the program, as the end command does.
       EndProgram(0);
     case WM_DESTROY:
-      if (HMENU bar = GetMenu(window)) {
-        SetMenu(window, nullptr);
-        DestroyMenu(bar);
-      }
+      OnDestroy(window);
       return 0;
     case WM_NCDESTROY:
       entry->window = nullptr;
@@ -92,15 +102,8 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 void RegisterWindowClass() {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSA wc{};
-  wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = &WindowProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.lpszClassName = kWindowClass;
-  registered = RegisterClassA(&wc) != 0;
+  static const bool registered = win::RegisterClassNamed(kWindowClass, &WindowProc, CS_DBLCLKS, IDC_ARROW);
+  (void)registered;
 }
 
 }  // namespace

@@ -44,9 +44,9 @@ void RebuildMenuBar(WindowEntry& entry) {
   if (!window) return;
   const bool ownerDraw = (entry.record.units[0].body.stateFlags & kOwnerDrawMenus) != 0;
   std::vector<MenuEntry> bar = BuildMenuBar(entry.record, ownerDraw);
-  HMENU old = GetMenu(window);
+  win::Menu old(GetMenu(window));
   SetMenu(window, bar.empty() ? nullptr : CreateMenuFromEntries(bar, false));
-  if (old) DestroyMenu(old);
+  old.reset();
   DrawMenuBar(window);
 }
 

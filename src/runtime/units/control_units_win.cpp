@@ -25,8 +25,8 @@ struct ControlUnit {
   uint32_t windowId = 0;
   uint32_t unitId = 0;
   std::string caption;
-  LabelBlock label;     // labels only
-  win::GdiObject font;  // labels only
+  LabelBlock label;  // labels only
+  win::Font font;    // labels only
   bool isButton = false;
 };
 
@@ -78,7 +78,7 @@ void UseLabelFont(ControlUnit& unit, int32_t dpi) {
   lf.lfWeight = unit.label.fontWeight;
   lf.lfCharSet = static_cast<BYTE>(unit.label.charset);
   lstrcpynA(lf.lfFaceName, unit.label.fontFace.c_str(), LF_FACESIZE);
-  win::GdiObject font(CreateFontIndirectA(&lf));
+  win::Font font(CreateFontIndirectA(&lf));
   if (!font) return;
   SendMessageA(unit.window, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
   unit.font = std::move(font);

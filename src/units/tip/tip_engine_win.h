@@ -13,6 +13,7 @@
 #include "runtime/base/win_handles.h"
 #include "units/tip/rich_text/rich_text_drawer.h"
 #include "units/tip/tip_layout.h"
+#include "units/tip/tip_message_hook_win.h"
 #include "units/tip/tip_state.h"
 
 namespace lizhi::tip {
@@ -53,8 +54,8 @@ class TipEngine final : private TipPlatform {
   TipEngine(const TipEngine&) = delete;
   TipEngine& operator=(const TipEngine&) = delete;
 
-  bool ok() const { return window_ != nullptr; }
-  HWND window() const { return window_; }
+  bool ok() const { return static_cast<bool>(window_); }
+  HWND window() const { return window_.get(); }
   void SetNotifyWindow(HWND window, UINT controlId) {
     notify_ = window;
     controlId_ = controlId;
@@ -95,7 +96,7 @@ class TipEngine final : private TipPlatform {
   void Compose(int32_t transparency);
   void Blit(HDC dc);
 
-  HWND window_ = nullptr;
+  win::Window window_;
   HWND notify_ = nullptr;
   UINT controlId_ = 0;
   TipMachine machine_{*this};
@@ -114,12 +115,6 @@ class TipEngine final : private TipPlatform {
   DWORD hiddenAt_ = 0;
   bool hiddenRecently_ = false;
 };
-
-// The engines alive in this process and the one thread message hook that
-// relays the thread's messages to them; the hook goes with the last engine.
-bool ListTipEngine(TipEngine* engine);
-void UnlistTipEngine(TipEngine* engine);
-size_t LiveTipEngineCount();
 
 // The virtual screen rectangle.
 TipRect VirtualScreenRect();

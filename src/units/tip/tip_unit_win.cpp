@@ -73,14 +73,12 @@ HIMAGELIST ReadImageStrip(const std::vector<uint8_t>& bytes) {
     std::memcpy(p, bytes.data() + kImageStripHeader, size);
     GlobalUnlock(memory);
   }
-  IStream* stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream)) || !stream) {
+  win::ComPtr<IStream> stream;
+  if (FAILED(CreateStreamOnHGlobal(memory, TRUE, stream.put())) || !stream) {
     GlobalFree(memory);
     return nullptr;
   }
-  HIMAGELIST list = ImageList_Read(stream);
-  stream->Release();
-  return list;
+  return ImageList_Read(stream.get());
 }
 
 int32_t StyleBits(const TipProperties& p) {

@@ -88,25 +88,17 @@ std::optional<ScreenPoint> CaptureAndScan(const ScreenRect& area) {
 
   win::WindowDc screen(nullptr);
   win::MemoryDc memory(CreateCompatibleDC(screen.get()));
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // rows top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  win::GdiObject bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!screen || !memory || !bitmap || !bits) return std::nullopt;
+  win::TopDownDib dib = win::CreateTopDownDib(screen.get(), width, height);
+  if (!screen || !memory || !dib) return std::nullopt;
   {
-    win::Selected selected(memory.get(), bitmap.get());
+    win::Selected selected(memory.get(), dib.bitmap.get());
     // CAPTUREBLT: layered windows (a modern taskbar may be one) count as on the screen.
     if (!BitBlt(memory.get(), 0, 0, width, height, screen.get(), capture.left, capture.top, SRCCOPY | CAPTUREBLT)) {
       return std::nullopt;
     }
   }
   GdiFlush();
-  return ScanCapture(area, PixelCapture{capture, static_cast<const uint32_t*>(bits)}, VirtualScreen());
+  return ScanCapture(area, PixelCapture{capture, dib.pixels}, VirtualScreen());
 }
 
 HICON ProbeIcon() {

@@ -13,6 +13,7 @@
 #include "runtime/base/memory.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/base/win_handles.h"
+#include "runtime/base/window_class_win.h"
 #include "runtime/base/written_value.h"
 #include "runtime/frame/fatal.h"
 #include "units/tray/icon_handle_win.h"
@@ -53,6 +54,9 @@ struct TrayIcon {
   TrayIconLocator locator{CurrentOsVersion()};
   ShellLocatorPlatform platform;
   IconPositionReads reads;
+
+  // For the window class: every message of the unit's window.
+  LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 };
 
 TrayIcon* Unit(void* unit) { return static_cast<TrayIcon*>(unit); }
@@ -151,11 +155,11 @@ void FireMouseEvent(TrayIcon& t, LPARAM lParam) {
 // How the unit looks on a design surface: a button-face box with the icon at
 // 16 x 16 in its middle.
 void PaintDesignSurface(TrayIcon& t) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(t.window, &ps);
+  win::Paint paint(t.window);
+  HDC dc = paint.dc();
   RECT client{};
   GetClientRect(t.window, &client);
-  win::GdiObject brush(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
+  win::Brush brush(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
   {
     win::Selected selected(dc, brush.get());
     Rectangle(dc, client.left, client.top, client.right, client.bottom);
@@ -168,13 +172,11 @@ void PaintDesignSurface(TrayIcon& t) {
       DrawIcon(dc, 10, 10, t.icon.get());
     }
   }
-  EndPaint(t.window, &ps);
 }
 
 // The last message a unit's window gets: the unit leaves the tray and the
 // instance list, tells the frame and is freed.
 void OnDestroyed(TrayIcon* t) {
-  SetWindowLongPtrA(t->window, GWLP_USERDATA, 0);
   if (!t->listed) return;  // creation failed half-way; Create frees the unit
   StopRetrying(*t);
   Remove(*t);
@@ -184,44 +186,31 @@ void OnDestroyed(TrayIcon* t) {
   delete t;
 }
 
-LRESULT CALLBACK TrayWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* t = static_cast<TrayIcon*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    t->window = window;
-    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(t));
-  }
-  auto* t = reinterpret_cast<TrayIcon*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-  if (!t) return DefWindowProcA(window, message, wParam, lParam);
+LRESULT TrayIcon::OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_NCCREATE:
+      window = hwnd;
+      return DefWindowProcA(hwnd, message, wParam, lParam);
     case kTrayCallbackMessage:
-      FireMouseEvent(*t, lParam);
+      FireMouseEvent(*this, lParam);
       return 0;
     case WM_PAINT:
-      PaintDesignSurface(*t);
+      PaintDesignSurface(*this);
       return 0;
     case WM_TIMER:
-      if (wParam != kAddRetryTimer) return DefWindowProcA(window, message, wParam, lParam);
-      RetryAdd(*t);
+      if (wParam != kAddRetryTimer) return DefWindowProcA(hwnd, message, wParam, lParam);
+      RetryAdd(*this);
       return 0;
     case WM_NCDESTROY:
-      OnDestroyed(t);
-      return DefWindowProcA(window, message, wParam, lParam);
+      OnDestroyed(this);
+      return DefWindowProcA(hwnd, message, wParam, lParam);
     default:
-      return DefWindowProcA(window, message, wParam, lParam);
+      return DefWindowProcA(hwnd, message, wParam, lParam);
   }
 }
 
 bool RegisterWindowClass() {
-  static const bool registered = [] {
-    WNDCLASSA wc{};
-    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = &TrayWindowProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.lpszClassName = kWindowClass;
-    return RegisterClassA(&wc) != 0;
-  }();
-  return registered;
+  return win::RegisterObjectClass<TrayIcon>(kWindowClass, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, IDC_ARROW);
 }
 
 // Entry 1.

@@ -27,16 +27,14 @@ void RegisterClassOnce() {
 
 ForegroundWindow::ForegroundWindow(int left, int top, int width, int height, DWORD style) {
   RegisterClassOnce();
-  window_ = CreateWindowExA(0, kWindowClass, "lizhi e2e", style | WS_VISIBLE, left, top, width, height, nullptr, nullptr,
-                            GetModuleHandleA(nullptr), nullptr);
-  SetForegroundWindow(window_);
-  UpdateWindow(window_);
+  window_.reset(CreateWindowExA(0, kWindowClass, "lizhi e2e", style | WS_VISIBLE, left, top, width, height, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr));
+  SetForegroundWindow(window_.get());
+  UpdateWindow(window_.get());
   PumpFor(200);
 }
 
-ForegroundWindow::~ForegroundWindow() {
-  if (window_) DestroyWindow(window_);
-}
+ForegroundWindow::~ForegroundWindow() = default;
 
 int CountScreenPixels(const RECT& area, const std::function<bool(COLORREF)>& match) {
   int count = 0;

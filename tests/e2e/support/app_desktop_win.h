@@ -6,6 +6,7 @@
 
 #include "support/pump_win.h"
 #include "support/screen_win.h"
+#include "runtime/base/win_handles.h"
 
 #include <cstdint>
 #include <functional>
@@ -21,10 +22,10 @@ class ForegroundWindow {
   ~ForegroundWindow();
   ForegroundWindow(const ForegroundWindow&) = delete;
   ForegroundWindow& operator=(const ForegroundWindow&) = delete;
-  HWND handle() const { return window_; }
+  HWND handle() const { return window_.get(); }
 
  private:
-  HWND window_ = nullptr;
+  win::Window window_;
 };
 
 // Pixels of a screen rectangle that satisfy `match` (colour 0x00RRGGBB).

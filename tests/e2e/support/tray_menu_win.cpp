@@ -6,6 +6,7 @@
 
 #include "e2e/support/app_desktop_win.h"
 #include "e2e/support/lizhi_process_win.h"
+#include "runtime/base/win_handles.h"
 
 namespace lizhi::test {
 
@@ -63,18 +64,18 @@ void AppendLines(HMENU menu, const std::vector<MenuLine>& lines, UINT& id) {
 
 DWORD WINAPI TrackReference(void* param) {
   auto* job = static_cast<ReferenceJob*>(param);
-  job->owner = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
-  job->menu = CreatePopupMenu();
+  win::Window owner(CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr));
+  win::Menu menu(CreatePopupMenu());
+  job->owner = owner.get();
+  job->menu = menu.get();
   UINT id = kFirstReferenceId;
   AppendLines(job->menu, *job->lines, id);
   SetEvent(job->ready);
   // Away from the cursor's corner, so that no entry is highlighted.
   SetForegroundWindow(job->owner);
   TrackPopupMenu(job->menu, TPM_LEFTALIGN | TPM_RETURNCMD, 20, 20, 0, job->owner, nullptr);
-  DestroyMenu(job->menu);
-  DestroyWindow(job->owner);
-  return 0;
+  return 0;  // the menu goes first, then its owner
 }
 
 }  // namespace

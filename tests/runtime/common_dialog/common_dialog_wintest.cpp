@@ -7,6 +7,7 @@
 #include "runtime/commands/temp_dir.h"
 #include "runtime/common_dialog/common_dialog_unit.h"
 #include "runtime/common_dialog/open_common_dialog.h"
+#include "runtime/base/win_handles.h"
 #include "runtime/frame/unit_type.h"
 
 namespace lizhi {
@@ -83,11 +84,11 @@ TEST(CommonDialogWin, CancelKeepsTheFileName) {
 }
 
 TEST(CommonDialogWin, UnitKeepsAndReportsItsProperties) {
-  HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-  ASSERT_NE(parent, nullptr);
+  win::Window parent(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
+  ASSERT_NE(parent.get(), nullptr);
   const rt::UnitType& type = rt::CommonDlgUnitType();
   rt::UnitCreateParams params;
-  params.parentWindow = parent;
+  params.parentWindow = parent.get();
   params.windowId = 0x52010001;
   params.unitId = 0x1601228F;
   params.width = 32;
@@ -95,7 +96,7 @@ TEST(CommonDialogWin, UnitKeepsAndReportsItsProperties) {
   void* unit = type.create(params);
   ASSERT_NE(unit, nullptr);
   EXPECT_NE(type.windowOf(unit), nullptr);
-  EXPECT_NE(type.windowOf(unit), parent);
+  EXPECT_NE(type.windowOf(unit), parent.get());
   type.propertyWritten(unit, 10 - 8, -1, test::Text("C:\\x.mp3"));
   type.propertyWritten(unit, 8 - 8, -1, test::Int(9));
   rt::TypedValue kind{}, name{};
@@ -107,7 +108,7 @@ TEST(CommonDialogWin, UnitKeepsAndReportsItsProperties) {
   rt::CommonDlgProps back;
   EXPECT_TRUE(rt::LoadCommonDlgBlock(block.data(), block.size(), back));
   EXPECT_EQ(back.fileName, "C:\\x.mp3");
-  DestroyWindow(parent);  // takes the unit's window and the unit with it
+  parent.reset();  // takes the unit's window and the unit with it
 }
 
 }  // namespace

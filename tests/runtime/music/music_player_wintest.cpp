@@ -15,6 +15,7 @@
 #include "runtime/music/music_thread.h"
 #include "runtime/music/player_entries.h"
 #include "runtime/music/progress_notify.h"
+#include "runtime/base/win_handles.h"
 #include "runtime/music/semaphore.h"
 #include "support/files.h"
 #include "support/paths.h"
@@ -35,14 +36,13 @@ class ProgressWindow {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "LizhiMusicProgressTest";
     RegisterClassA(&wc);
-    hwnd_ = CreateWindowA(wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    hwnd_.reset(CreateWindowA(wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr));
+    SetWindowLongPtrA(hwnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
-  ~ProgressWindow() { DestroyWindow(hwnd_); }
   ProgressWindow(const ProgressWindow&) = delete;
   ProgressWindow& operator=(const ProgressWindow&) = delete;
 
-  uintptr_t handle() const { return reinterpret_cast<uintptr_t>(hwnd_); }
+  uintptr_t handle() const { return reinterpret_cast<uintptr_t>(hwnd_.get()); }
   int filesEnded() const { return filesEnded_; }
   int messages() const { return messages_; }
 
@@ -71,7 +71,7 @@ class ProgressWindow {
     return DefWindowProcA(hwnd, message, wParam, lParam);
   }
 
-  HWND hwnd_ = nullptr;
+  win::Window hwnd_;
   int filesEnded_ = 0;
   int messages_ = 0;
 };

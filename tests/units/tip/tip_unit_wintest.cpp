@@ -45,10 +45,8 @@ intptr_t RecordHost(int32_t code, intptr_t first, intptr_t) {
 }
 
 COLORREF ScreenPixel(int x, int y) {
-  HDC screen = GetDC(nullptr);
-  COLORREF c = GetPixel(screen, x, y);
-  ReleaseDC(nullptr, screen);
-  return c;
+  win::WindowDc screen(nullptr);
+  return GetPixel(screen.get(), x, y);
 }
 
 class BalloonTip : public ::testing::Test {
@@ -59,14 +57,14 @@ class BalloonTip : public ::testing::Test {
     TipHooks().host = &RecordHost;
     parent_ = tray::test::MakeTopLevelWindow();
     // A white backdrop, so that the shadow has something to darken.
-    backdrop_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, tray::test::PlainClass("LizhiTipBackdrop"), "",
-                                WS_POPUP | WS_VISIBLE, 300, 250, 400, 300, nullptr, nullptr, GetModuleHandleA(nullptr),
-                                nullptr);
-    UpdateWindow(backdrop_);
+    backdrop_.reset(CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, tray::test::PlainClass("LizhiTipBackdrop"), "",
+                                    WS_POPUP | WS_VISIBLE, 300, 250, 400, 300, nullptr, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr));
+    UpdateWindow(backdrop_.get());
     RECT r{300, 250, 700, 550};
     ASSERT_TRUE(tray::test::WaitForScreenColour(r, RGB(255, 255, 255)));
     rt::UnitCreateParams params;
-    params.parentWindow = parent_;
+    params.parentWindow = parent_.get();
     params.windowId = kWindowId;
     params.unitId = kUnitId;
     params.controlId = 7;
@@ -76,8 +74,8 @@ class BalloonTip : public ::testing::Test {
     ASSERT_NE(engine_, nullptr);
   }
   void TearDown() override {
-    if (IsWindow(parent_)) DestroyWindow(parent_);
-    if (IsWindow(backdrop_)) DestroyWindow(backdrop_);
+    parent_.reset();
+    backdrop_.reset();
     tray::test::PumpFor(20);
     TipHooks() = saved_;
   }
@@ -85,8 +83,8 @@ class BalloonTip : public ::testing::Test {
   bool Show(const char* text) { return ShowTipAt(kWindowId, kUnitId, 500, 400, text, -1); }
 
   TipUnitHooks saved_{};
-  HWND parent_ = nullptr;
-  HWND backdrop_ = nullptr;
+  win::Window parent_;
+  win::Window backdrop_;
   void* unit_ = nullptr;
   TipEngine* engine_ = nullptr;
 };
@@ -124,7 +122,7 @@ TEST_F(BalloonTip, AClickOrAKeyInTheProgramHidesItAndTipClosedFires) {
     Rec().events.clear();
     ASSERT_TRUE(Show("pop me"));
     ASSERT_TRUE(TipVisible());
-    PostMessageA(parent_, message, 0, 0);
+    PostMessageA(parent_.get(), message, 0, 0);
     tray::test::PumpFor(50);
     EXPECT_FALSE(TipVisible()) << message;
     EXPECT_TRUE(tray::test::PumpUntil(
@@ -148,15 +146,14 @@ TEST_F(BalloonTip, BeforeShowFalseOrAnEmptyTextShowsNothing) {
 // Blue pixels of a screen rectangle: the link's smoothed strokes, and its
 // underline in the hover style.
 int BluePixels(const RECT& r) {
-  HDC screen = GetDC(nullptr);
+  win::WindowDc screen(nullptr);
   int n = 0;
   for (LONG y = r.top; y < r.bottom; ++y) {
     for (LONG x = r.left; x < r.right; ++x) {
-      COLORREF c = GetPixel(screen, x, y);
+      COLORREF c = GetPixel(screen.get(), x, y);
       n += GetBValue(c) > std::max(GetRValue(c), GetGValue(c)) + 60;
     }
   }
-  ReleaseDC(nullptr, screen);
   return n;
 }
 

@@ -46,10 +46,8 @@ class TrayIconUnit : public ::testing::Test {
  protected:
   void SetUp() override { parent_ = test::MakeTopLevelWindow(); }
   void TearDown() override {
-    if (IsWindow(parent_)) DestroyWindow(parent_);
-    for (HWND w : extraParents_) {
-      if (IsWindow(w)) DestroyWindow(w);
-    }
+    parent_.reset();
+    extraParents_.clear();
   }
 
   void* Create(const TrayIconProperties& properties, HWND parent = nullptr) {
@@ -57,7 +55,7 @@ class TrayIconUnit : public ::testing::Test {
     rt::UnitCreateParams p;
     p.block = block.data();
     p.blockSize = block.size();
-    p.parentWindow = parent ? parent : parent_;
+    p.parentWindow = parent ? parent : parent_.get();
     p.width = 32;
     p.height = 32;
     p.controlId = 100 + nextUnit_;
@@ -82,12 +80,12 @@ class TrayIconUnit : public ::testing::Test {
   }
   HWND NewParent() {
     extraParents_.push_back(test::MakeTopLevelWindow());
-    return extraParents_.back();
+    return extraParents_.back().get();
   }
 
   test::TrayRecorder recorder_;
-  HWND parent_ = nullptr;
-  std::vector<HWND> extraParents_;
+  win::Window parent_;
+  std::vector<win::Window> extraParents_;
   int nextUnit_ = 1;
 };
 
@@ -276,8 +274,8 @@ TEST_F(TrayIconUnit, WritesOfAnotherKindLeaveIconAndTipAsTheyWere) {
 }
 
 TEST_F(TrayIconUnit, DesignSurfaceShowsTheIconCentredOnButtonFace) {
-  HWND parent = test::MakeTopLevelWindow(true);
-  extraParents_.push_back(parent);
+  extraParents_.push_back(test::MakeTopLevelWindow(true));
+  HWND parent = extraParents_.back().get();
   TrayIconProperties p;
   p.icon = SolidIconFile(16, 0x00FF0000);  // red
   p.showInTray = false;
@@ -310,23 +308,23 @@ TEST_F(TrayIconUnit, UnreadableBlockCreatesNothing) {
   rt::UnitCreateParams p;
   p.block = damaged;
   p.blockSize = sizeof damaged;
-  p.parentWindow = parent_;
+  p.parentWindow = parent_.get();
   EXPECT_EQ(TrayIconUnitType().create(p), nullptr);
 }
 
 TEST_F(TrayIconUnit, DestructionLeavesTheTrayAndTellsTheFrame) {
   const size_t before = TrayInstanceCount();
-  const LONG_PTR originalProc = GetWindowLongPtrA(parent_, GWLP_WNDPROC);
+  const LONG_PTR originalProc = GetWindowLongPtrA(parent_.get(), GWLP_WNDPROC);
   void* unit = Create(WithIcon());
   ASSERT_NE(unit, nullptr);
   HWND window = WindowOf(unit);
   EXPECT_EQ(TrayInstanceCount(), before + 1);
   if (before == 0) {
-    EXPECT_EQ(FilteredWindow(), parent_);
-    EXPECT_NE(GetWindowLongPtrA(parent_, GWLP_WNDPROC), originalProc);
+    EXPECT_EQ(FilteredWindow(), parent_.get());
+    EXPECT_NE(GetWindowLongPtrA(parent_.get(), GWLP_WNDPROC), originalProc);
   }
 
-  DestroyWindow(window);
+  win::Window(window).reset();  // the unit goes with its window
   EXPECT_FALSE(ShellHasIcon(window));
   EXPECT_EQ(TrayInstanceCount(), before);
   ASSERT_FALSE(recorder_.hostCalls.empty());
@@ -335,11 +333,11 @@ TEST_F(TrayIconUnit, DestructionLeavesTheTrayAndTellsTheFrame) {
   EXPECT_EQ(static_cast<uint32_t>(last.first), kWindowId);
   EXPECT_EQ(static_cast<uint32_t>(last.second), 0x16010001u);
   if (before == 0) {
-    EXPECT_EQ(GetWindowLongPtrA(parent_, GWLP_WNDPROC), originalProc);
+    EXPECT_EQ(GetWindowLongPtrA(parent_.get(), GWLP_WNDPROC), originalProc);
     EXPECT_EQ(FilteredWindow(), nullptr);
     // A later icon installs the filter again.
     ASSERT_NE(Create(WithIcon()), nullptr);
-    EXPECT_EQ(FilteredWindow(), parent_);
+    EXPECT_EQ(FilteredWindow(), parent_.get());
   }
 }
 
@@ -367,7 +365,7 @@ TEST_F(TrayIconUnit, RefusedAddsAreRetriedUntilTheShellHoldsTheIconAndTheLocator
     if (c.shellTookTheFailedAdd) {
       EXPECT_EQ(adds, 1u) << c.name << ": the change found the icon; no second add";
     }
-    DestroyWindow(window);
+    win::Window(window).reset();  // the unit goes with its window
   }
 }
 

@@ -35,10 +35,8 @@ class TrayIconLocate : public ::testing::Test {
     TrayHooks().iconRect = [](HWND, UINT) -> std::optional<ScreenRect> { return std::nullopt; };
   }
   void TearDown() override {
-    for (HWND w : windows_) {
-      if (IsWindow(w)) DestroyWindow(w);
-    }
-    if (IsWindow(parent_)) DestroyWindow(parent_);
+    windows_.clear();
+    parent_.reset();
   }
 
   void* CreateUnit(bool withIcon) {
@@ -49,7 +47,7 @@ class TrayIconLocate : public ::testing::Test {
     rt::UnitCreateParams params;
     params.block = block.data();
     params.blockSize = block.size();
-    params.parentWindow = parent_;
+    params.parentWindow = parent_.get();
     params.windowId = 0x52019998;
     params.unitId = 0x16010042;
     return TrayIconUnitType().create(params);
@@ -70,14 +68,14 @@ class TrayIconLocate : public ::testing::Test {
     DWORD style = WS_VISIBLE | (parent ? WS_CHILD : WS_POPUP);
     HWND window = CreateWindowExA(parent ? 0 : WS_EX_TOPMOST | WS_EX_TOOLWINDOW, className, "", style, x, y, w, h,
                                   parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (!parent) windows_.push_back(window);
+    if (!parent) windows_.emplace_back(window);
     UpdateWindow(window);
     return window;
   }
 
   test::TrayRecorder recorder_;
-  HWND parent_ = nullptr;
-  std::vector<HWND> windows_;
+  win::Window parent_;
+  std::vector<win::Window> windows_;
 };
 
 TEST_F(TrayIconLocate, IconScreenPositionIsZeroBeforeTheIconWasEverAdded) {

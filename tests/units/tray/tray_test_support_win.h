@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "runtime/frame/unit_host.h"
+#include "runtime/base/win_handles.h"
 #include "units/tray/tray_hooks_win.h"
 
 namespace lizhi::tray::test {
@@ -58,12 +59,11 @@ using lizhi::test::PumpUntil;
 inline bool WaitForScreenColour(RECT r, COLORREF colour, DWORD ms = 2000) {
   return PumpUntil(
       [&] {
-        HDC screen = GetDC(nullptr);
+        win::WindowDc screen(nullptr);
         bool all = true;
         for (LONG y = r.top; y < r.bottom && all; y += 3) {
-          for (LONG x = r.left; x < r.right && all; x += 3) all = GetPixel(screen, x, y) == colour;
+          for (LONG x = r.left; x < r.right && all; x += 3) all = GetPixel(screen.get(), x, y) == colour;
         }
-        ReleaseDC(nullptr, screen);
         return all;
       },
       ms);
@@ -83,10 +83,10 @@ inline const char* PlainClass(const char* name) {
 }
 
 // A plain top-level window (hidden unless asked) to carry units.
-inline HWND MakeTopLevelWindow(bool visible = false) {
-  return CreateWindowExA(0, PlainClass("LizhiTrayTestParent"), "tray test",
-                         WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 50, 50, 300, 200, nullptr, nullptr,
-                         GetModuleHandleA(nullptr), nullptr);
+inline win::Window MakeTopLevelWindow(bool visible = false) {
+  return win::Window(CreateWindowExA(0, PlainClass("LizhiTrayTestParent"), "tray test",
+                                     WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0), 50, 50, 300, 200, nullptr,
+                                     nullptr, GetModuleHandleA(nullptr), nullptr));
 }
 
 inline NOTIFYICONDATAA RecordFor(HWND owner) {

@@ -1,5 +1,6 @@
 // Background effects on a device context: gradients as FillRect bands,
 // patterns as one copy of their pixels.
+#include "runtime/base/win_handles.h"
 #include "units/tip/rich_text/background_effect.h"
 #include "units/tip/rich_text/rich_text_drawer.h"
 
@@ -39,12 +40,7 @@ void RichTextDrawer::DrawBackgroundEffect(HDC dc, const RECT& rect, int effect, 
   if (IsPatternEffect(effect)) {
     std::vector<uint32_t> pixels = PatternPixels(r.Width(), r.Height(), effect, begin, middle, end, granularity);
     if (!pixels.empty()) {
-      BITMAPINFO bmi{};
-      bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
-      bmi.bmiHeader.biWidth = r.Width();
-      bmi.bmiHeader.biHeight = -r.Height();  // top row first
-      bmi.bmiHeader.biPlanes = 1;
-      bmi.bmiHeader.biBitCount = 32;
+      const BITMAPINFO bmi = win::TopDownDibInfo(r.Width(), r.Height());
       SetDIBitsToDevice(dc, r.left, r.top, r.Width(), r.Height(), 0, 0, 0, r.Height(), pixels.data(), &bmi,
                         DIB_RGB_COLORS);
       return;

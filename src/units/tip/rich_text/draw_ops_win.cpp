@@ -29,8 +29,8 @@ void DrawBorder(HDC dc, const BorderOp& op) {
   const Rect& r = op.rect;
   int width = std::min({op.width, r.Width() / 2, r.Height() / 2});
   int penStyle = op.style == 2 ? PS_DASH : op.style == 3 ? PS_DOT : PS_SOLID;
-  win::GdiObject light(CreatePen(penStyle, 1, op.light));
-  win::GdiObject dark(CreatePen(penStyle, 1, op.dark));
+  win::Pen light(CreatePen(penStyle, 1, op.light));
+  win::Pen dark(CreatePen(penStyle, 1, op.dark));
   int oldMode = SetBkMode(dc, TRANSPARENT);
   for (int k = 0; k < width; ++k) {
     // A double border keeps its outer and inner thirds.

@@ -23,7 +23,7 @@ GdiMeasurer::CachedFont& GdiMeasurer::Find(const FontKey& key) {
   lf.lfStrikeOut = key.strikeout;
   lf.lfCharSet = DEFAULT_CHARSET;
   lstrcpynA(lf.lfFaceName, key.face, LF_FACESIZE);
-  CachedFont entry{key, win::GdiObject(CreateFontIndirectA(&lf)), {}};
+  CachedFont entry{key, win::Font(CreateFontIndirectA(&lf)), {}};
   TEXTMETRICA tm{};
   {
     win::Selected selected(dc_, entry.font ? entry.font.get() : GetStockObject(DEFAULT_GUI_FONT));
@@ -35,7 +35,7 @@ GdiMeasurer::CachedFont& GdiMeasurer::Find(const FontKey& key) {
 
 HFONT GdiMeasurer::Font(const FontKey& font) {
   CachedFont& f = Find(font);
-  return static_cast<HFONT>(f.font ? f.font.get() : GetStockObject(DEFAULT_GUI_FONT));
+  return f.font ? f.font.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 Size GdiMeasurer::TextExtent(const FontKey& font, std::string_view text) {

@@ -32,7 +32,7 @@ class GdiMeasurer : public Measurer {
  private:
   struct CachedFont {
     FontKey key;
-    win::GdiObject font;
+    win::Font font;
     FontMetrics metrics;
   };
   CachedFont& Find(const FontKey& font);

@@ -16,7 +16,9 @@ namespace {
 // A 1024 x 1024 bitmap of 32 bits is 4 MiB; a file much larger is no tip image.
 constexpr LONGLONG kMaxImageFileBytes = 8LL << 20;
 
-UINT ImageType(const ImageRequest& request) { return request.kind == ImageRequest::Kind::Icon ? IMAGE_ICON : IMAGE_BITMAP; }
+UINT ImageType(const ImageRequest& request) {
+  return request.kind == ImageRequest::Kind::Icon ? IMAGE_ICON : IMAGE_BITMAP;
+}
 
 bool FileSmallEnough(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -34,8 +36,8 @@ std::optional<Size> HandleSize(HBITMAP bitmap, HICON icon) {
   }
   ICONINFO info{};
   if (!icon || !GetIconInfo(icon, &info)) return std::nullopt;
-  win::GdiObject colour(info.hbmColor);
-  win::GdiObject mask(info.hbmMask);
+  win::Bitmap colour(info.hbmColor);
+  win::Bitmap mask(info.hbmMask);
   BITMAP bm{};
   if (!GetObjectA(info.hbmMask, sizeof bm, &bm)) return std::nullopt;
   // Without a colour bitmap the mask holds the AND and XOR halves stacked.
@@ -45,48 +47,17 @@ std::optional<Size> HandleSize(HBITMAP bitmap, HICON icon) {
 // Sets the loaded handle of the right kind from LoadImageA's result.
 void Take(TipImage& image, const ImageRequest& request, HANDLE loaded) {
   if (request.kind == ImageRequest::Kind::Icon) {
-    image.icon = static_cast<HICON>(loaded);
+    image.loadedIcon.reset(static_cast<HICON>(loaded));
+    image.icon = image.loadedIcon.get();
   } else {
-    image.bitmap = static_cast<HBITMAP>(loaded);
+    image.loadedBitmap.reset(static_cast<HBITMAP>(loaded));
+    image.bitmap = image.loadedBitmap.get();
   }
-  image.owned = true;
 }
 
 uint32_t PixelOf(COLORREF c) { return (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF); }
 
 }  // namespace
-
-TipImage::TipImage(TipImage&& o) noexcept
-    : bitmap(std::exchange(o.bitmap, nullptr)),
-      icon(std::exchange(o.icon, nullptr)),
-      list(o.list),
-      index(o.index),
-      owned(std::exchange(o.owned, false)),
-      size(o.size) {}
-
-TipImage& TipImage::operator=(TipImage&& o) noexcept {
-  if (this != &o) {
-    Free();
-    bitmap = std::exchange(o.bitmap, nullptr);
-    icon = std::exchange(o.icon, nullptr);
-    list = o.list;
-    index = o.index;
-    owned = std::exchange(o.owned, false);
-    size = o.size;
-  }
-  return *this;
-}
-
-TipImage::~TipImage() { Free(); }
-
-void TipImage::Free() {
-  if (!owned) return;
-  if (bitmap) DeleteObject(bitmap);
-  if (icon) DestroyIcon(icon);
-  bitmap = nullptr;
-  icon = nullptr;
-  owned = false;
-}
 
 std::optional<TipImage> LoadTipImage(const ImageRequest& request, const ImageListRef& images) {
   TipImage image;
@@ -118,7 +89,8 @@ std::optional<TipImage> LoadTipImage(const ImageRequest& request, const ImageLis
     }
     case ImageRequest::Source::File:
       if (!IsLocalPath(request.path) || !FileSmallEnough(request.path)) return std::nullopt;
-      Take(image, request, LoadImageA(nullptr, request.path.c_str(), ImageType(request), cx, cy, bitmapFlags | LR_LOADFROMFILE));
+      Take(image, request,
+           LoadImageA(nullptr, request.path.c_str(), ImageType(request), cx, cy, bitmapFlags | LR_LOADFROMFILE));
       break;
     case ImageRequest::Source::ImageList: {
       if (!images.list || request.index >= ImageList_GetImageCount(images.list)) return std::nullopt;
@@ -147,12 +119,13 @@ std::optional<TipImage> LoadTipImage(const ImageRequest& request, const ImageLis
   return image;
 }
 
-void DrawTipImage(HDC dc, const TipImage& image, const ImageRequest& request, const RECT& rect, const RECT& clip, bool hot) {
+void DrawTipImage(HDC dc, const TipImage& image, const ImageRequest& request, const RECT& rect, const RECT& clip,
+                  bool hot) {
   const std::string& letters = hot && !request.hotStyle.empty() ? request.hotStyle : request.style;
   int w = rect.right - rect.left;
   int h = rect.bottom - rect.top;
   if (w <= 0 || h <= 0) return;
-  int saved = SaveDC(dc);
+  win::SavedDc saved(dc);
   IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
   if (letters.empty() && image.icon) {
     DrawIconEx(dc, rect.left, rect.top, image.icon, w, h, 0, nullptr, DI_NORMAL);
@@ -161,18 +134,11 @@ void DrawTipImage(HDC dc, const TipImage& image, const ImageRequest& request, co
   } else {
     // Render into a 32-bit bitmap on the mask colour, restyle the pixels,
     // then copy with the mask colour left out.
-    BITMAPINFO bmi{};
-    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
-    bmi.bmiHeader.biWidth = w;
-    bmi.bmiHeader.biHeight = -h;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    win::GdiObject dib(CreateDIBSection(dc, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    win::TopDownDib dib = win::CreateTopDownDib(dc, w, h);
     win::MemoryDc work(CreateCompatibleDC(dc));
-    if (dib && work && bits) {
-      win::Selected into(work.get(), dib.get());
-      auto* pixels = static_cast<uint32_t*>(bits);
+    if (dib && work) {
+      win::Selected into(work.get(), dib.bitmap.get());
+      uint32_t* pixels = dib.pixels;
       std::fill(pixels, pixels + static_cast<size_t>(w) * h, PixelOf(request.mask));
       if (image.bitmap) {
         win::MemoryDc source(CreateCompatibleDC(dc));
@@ -193,7 +159,6 @@ void DrawTipImage(HDC dc, const TipImage& image, const ImageRequest& request, co
       TransparentBlt(dc, rect.left, rect.top, w, h, work.get(), 0, 0, w, h, request.mask & 0xFFFFFF);
     }
   }
-  RestoreDC(dc, saved);
 }
 
 }  // namespace lizhi::tip

@@ -7,35 +7,29 @@
 
 #include <optional>
 
+#include "runtime/base/win_handles.h"
 #include "units/tip/rich_text/gdi_measurer_win.h"
 #include "units/tip/rich_text/measurer.h"
 
 namespace lizhi::tip {
 
-class TipImage {
- public:
-  TipImage() = default;
-  TipImage(TipImage&& other) noexcept;
-  TipImage& operator=(TipImage&& other) noexcept;
-  TipImage(const TipImage&) = delete;
-  TipImage& operator=(const TipImage&) = delete;
-  ~TipImage();
-
+struct TipImage {
   HBITMAP bitmap = nullptr;
   HICON icon = nullptr;
   HIMAGELIST list = nullptr;  // drawn with its index; never freed here
   int index = 0;
-  bool owned = false;  // loaded for this drawing, freed with it
   Size size;
-
- private:
-  void Free();
+  // What was loaded for this drawing, freed with it; a handle the markup
+  // names is only borrowed.
+  win::Bitmap loadedBitmap;
+  win::Icon loadedIcon;
 };
 
 std::optional<TipImage> LoadTipImage(const ImageRequest& request, const ImageListRef& images);
 
 // Draws the image into rect (clipped to clip) with its mask colour
 // transparent and its style letters applied.
-void DrawTipImage(HDC dc, const TipImage& image, const ImageRequest& request, const RECT& rect, const RECT& clip, bool hot);
+void DrawTipImage(HDC dc, const TipImage& image, const ImageRequest& request, const RECT& rect, const RECT& clip,
+                  bool hot);
 
 }  // namespace lizhi::tip

@@ -15,14 +15,15 @@ namespace {
 // A 32-bit top-down DIB selected into a memory DC, filled white.
 class Canvas {
  public:
-  Canvas(int width, int height) : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
-    BITMAPINFO bmi{};
-    bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    bitmap_.reset(CreateDIBSection(dc_.get(), &bmi, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0));
-    previous_ = SelectObject(dc_.get(), bitmap_.get());
+  Canvas(int width, int height)
+      : width_(width),
+        height_(height),
+        dc_(CreateCompatibleDC(nullptr)),
+        dib_(win::CreateTopDownDib(dc_.get(), width, height)),
+        selected_(dc_.get(), dib_.bitmap.get()),
+        bits_(dib_.pixels) {
     std::fill(bits_, bits_ + width * height, 0xFFFFFFu);
   }
-  ~Canvas() { SelectObject(dc_.get(), previous_); }
   HDC dc() const { return dc_.get(); }
   uint32_t At(int x, int y) const {  // 0x00RRGGBB
     GdiFlush();
@@ -39,8 +40,8 @@ class Canvas {
   int width_;
   int height_;
   win::MemoryDc dc_;
-  win::GdiObject bitmap_;
-  HGDIOBJ previous_ = nullptr;
+  win::TopDownDib dib_;
+  win::Selected selected_;
   uint32_t* bits_ = nullptr;
 };
 
@@ -134,14 +135,14 @@ TEST(RichTextDrawerWin, EventLinksReachTheLinkTargetAndHoverTheHoverTarget) {
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.lpszClassName = "LizhiRichTextRecorder";
   RegisterClassA(&wc);
-  HWND window = CreateWindowA(wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-  ASSERT_NE(window, nullptr);
+  win::Window window(CreateWindowA(wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr));
+  ASSERT_NE(window.get(), nullptr);
   g_received.clear();
 
   RichTextDrawer drawer;
   drawer.SetStyleSheet(kDefaultStyleSheet);
-  drawer.SetLinkTarget(window, 0x8100);
-  drawer.SetHoverTarget(window, 0x465);
+  drawer.SetLinkTarget(window.get(), 0x8100);
+  drawer.SetHoverTarget(window.get(), 0x465);
   Canvas canvas(300, 60);
   drawer.Draw(canvas.dc(), "go <a msg=ShowMore>more</a> <a href=\"file:///c:/windows/notepad.exe\">x</a>",
               RECT{10, 10, 290, 50});
@@ -165,7 +166,7 @@ TEST(RichTextDrawerWin, EventLinksReachTheLinkTargetAndHoverTheHoverTarget) {
   EXPECT_EQ(static_cast<int>(g_received[1].wParam), -2);
   EXPECT_EQ(g_received[2].message, 0x8100u);
   EXPECT_EQ(g_received[2].text, "showmore");
-  DestroyWindow(window);
+  window.reset();
 }
 
 }  // namespace
