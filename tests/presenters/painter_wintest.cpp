@@ -103,8 +103,12 @@ class PainterOnScreen : public ::testing::Test {
   RECT w_{}, c_{};
 };
 
+// A caption without buttons keeps the classic rule; a line that would reach a
+// window's buttons moves left of them (below).
+constexpr DWORD kNoButtons = WS_CAPTION | WS_THICKFRAME;
+
 TEST_F(PainterOnScreen, PaintsTheLineInYellowWhereTheGeometrySays) {
-  ASSERT_NO_FATAL_FAILURE(Show(100, 100, 400, 200));
+  ASSERT_NO_FATAL_FAILURE(Show(100, 100, 400, 200, kNoButtons));
   const std::string line = "ABCDEFGHIJ";
   PresentAtActiveWindow("", line);
   YellowArea all = FindYellow(Around());
@@ -117,9 +121,8 @@ TEST_F(PainterOnScreen, PaintsTheLineInYellowWhereTheGeometrySays) {
 
 TEST_F(PainterOnScreen, TwentyByteLineFitsAWindow266WideButNot265) {
   const std::string line = "0123456789ABCDEFGHIJ";
-  // A caption without buttons keeps the classic rule; with buttons the
-  // measured line would have to clear them and could not fit either width.
-  constexpr DWORD kNoButtons = WS_CAPTION | WS_THICKFRAME;
+  // With buttons the measured line would have to clear them and could not
+  // fit either width.
   ASSERT_NO_FATAL_FAILURE(Show(200, 150, 266, 200, kNoButtons));
   PresentAtActiveWindow("", line);
   EXPECT_GT(FindYellow(LineBand(line)).count, 60);

@@ -68,6 +68,16 @@ inline std::vector<MenuLine> TrayMenuLines(const std::vector<std::string>& check
 
 class AppSession {
  public:
+  AppSession() = default;
+  AppSession(const AppSession&) = delete;
+  AppSession& operator=(const AppSession&) = delete;
+  // A lizhi that the test ends by force leaves its icon in Wine's tray, where
+  // the icons of later sessions would line up to its left; take it out.
+  ~AppSession() {
+    HWND icon = window ? FindWindowExA(window, nullptr, "LizhiTrayIcon", nullptr) : nullptr;
+    lizhi.Kill();
+    if (icon) ShellForgetIcon(icon);
+  }
   // Starts lizhi.exe and waits for its start-up window.
   HWND Start() {
     if (!lizhi.Start(BuildFile("lizhi.exe"), dir.path())) return nullptr;
