@@ -1,3 +1,4 @@
+#include "runtime/base/memory.h"
 #include "presenters/character_window_win.h"
 
 #include <windowsx.h>
@@ -233,7 +234,7 @@ void CharacterWindow::Apply(const PointerResult& result, int32_t keys, POINT at)
 LRESULT CALLBACK CharacterWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* self = reinterpret_cast<CharacterWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (!self) return DefWindowProcA(window, message, wParam, lParam);
-  return self->OnMessage(message, wParam, lParam);
+  return rt::GuardAllocations([&] { return self->OnMessage(message, wParam, lParam); });
 }
 
 LRESULT CharacterWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,3 +1,4 @@
+#include "runtime/base/memory.h"
 #include "runtime/frame/unit_windows_win.h"
 
 #include "runtime/frame/unit_host.h"
@@ -24,7 +25,8 @@ LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   auto* binding = reinterpret_cast<HostBinding*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (!binding) return DefWindowProcA(window, message, wParam, lParam);
   LRESULT result = 0;
-  if (binding->handler && binding->handler(binding->unit, window, message, wParam, lParam, result)) {
+  if (binding->handler &&
+      GuardAllocations([&] { return binding->handler(binding->unit, window, message, wParam, lParam, result); })) {
     return result;
   }
   if (message == WM_NCDESTROY) {

@@ -1,3 +1,4 @@
+#include "runtime/base/memory.h"
 #include "units/tip/tip_engine_win.h"
 
 #include <windowsx.h>
@@ -169,7 +170,9 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
     const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
     std::vector<TipEngine*>& engines = Hooks().engines;
     // By index: a relayed message may end an engine.
-    for (size_t i = 0; i < engines.size(); ++i) engines[i]->Relay(msg);
+    rt::GuardAllocations([&] {
+      for (size_t i = 0; i < engines.size(); ++i) engines[i]->Relay(msg);
+    });
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -188,6 +191,14 @@ bool PopsTheTip(UINT message) {
 TipRect VirtualScreenRect() {
   int32_t left = GetSystemMetrics(SM_XVIRTUALSCREEN), top = GetSystemMetrics(SM_YVIRTUALSCREEN);
   return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+TipRect WorkAreaAt(TipPoint point) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  HMONITOR monitor = MonitorFromPoint(POINT{point.x, point.y}, MONITOR_DEFAULTTONEAREST);
+  if (!monitor || !GetMonitorInfoA(monitor, &info)) return {};
+  return {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
 }
 
 bool ListTipEngine(TipEngine* engine) {
@@ -234,6 +245,10 @@ TipEngine::~TipEngine() {
 }
 
 LRESULT CALLBACK TipEngine::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return rt::GuardAllocations([&] { return HandleMessage(window, message, wParam, lParam); });
+}
+
+LRESULT TipEngine::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* engine = reinterpret_cast<TipEngine*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (!engine) return DefWindowProcA(window, message, wParam, lParam);
   switch (message) {
@@ -323,8 +338,8 @@ void TipEngine::RenderContent(const TipTool& tool, const std::string& text) {
     win::GdiObject shape(ShapeRegion(layout_));
     win::GdiObject brush(CreateSolidBrush(Resolve(look_.borderColour)));
     if (shape && brush) {
-      FrameRgn(dc, static_cast<HRGN>(shape.get()), static_cast<HBRUSH>(brush.get()), look_.borderWidth,
-               look_.borderHeight);
+      FrameRgn(dc, static_cast<HRGN>(shape.get()), static_cast<HBRUSH>(brush.get()),
+               std::min(look_.borderWidth, width_), std::min(look_.borderHeight, height_));
     }
   }
   content_ = canvas.Pixels();
@@ -350,6 +365,7 @@ bool TipEngine::BuildAndShow(const TipTool& tool, TipPoint point, int32_t transp
   in.screen = VirtualScreenRect();
   in.shadowX = look_.shadowX;
   in.shadowY = look_.shadowY;
+  in.workArea = WorkAreaAt(point);
   layout_ = LayOutTip(in);
   width_ = std::max(layout_.windowWidth, 1);
   height_ = std::max(layout_.windowHeight, 1);
@@ -357,16 +373,20 @@ bool TipEngine::BuildAndShow(const TipTool& tool, TipPoint point, int32_t transp
   win::GdiObject shape(ShapeRegion(layout_));
   if (!shape) return false;
   shape_ = Coverage(static_cast<HRGN>(shape.get()), width_, height_);
-  const bool hasShadow = look_.shadowX != 0 || look_.shadowY != 0;
+  // The layout's shadow offset: the written one cut to the tip's cap.
+  const TipPoint offset = layout_.shadow;
+  const bool hasShadow = offset.x != 0 || offset.y != 0;
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   CombineRgn(region, static_cast<HRGN>(shape.get()), nullptr, RGN_COPY);
   if (hasShadow) {
     win::GdiObject moved(CreateRectRgn(0, 0, 0, 0));
     CombineRgn(static_cast<HRGN>(moved.get()), static_cast<HRGN>(shape.get()), nullptr, RGN_COPY);
-    OffsetRgn(static_cast<HRGN>(moved.get()), look_.shadowX, look_.shadowY);
+    OffsetRgn(static_cast<HRGN>(moved.get()), offset.x, offset.y);
     CombineRgn(region, region, static_cast<HRGN>(moved.get()), RGN_OR);
-    shadow_ = Shifted(shape_, width_, height_, look_.shadowX, look_.shadowY);
-    if (look_.softShadow) BoxBlur(shadow_, width_, height_, look_.blurX, look_.blurY);
+    shadow_ = Shifted(shape_, width_, height_, offset.x, offset.y);
+    if (look_.softShadow) {
+      BoxBlur(shadow_, width_, height_, std::min(look_.blurX, width_), std::min(look_.blurY, height_));
+    }
   } else {
     shadow_.clear();
   }
