@@ -31,7 +31,7 @@ std::string HostileText() {
       Repeat("<icon idres=1 width=32767 height=32767><bmp file=c:\\windows\\x.bmp cx=9999 cy=9999>", 200),
       Repeat("<b><i><u><font size=7><big>", 300) + "\xD5\xE2",
       Repeat("<br 100><t 100>", 400) + Repeat("<hr size=512 width=32767>", 100),
-      Repeat("\xD5\xE2\xCA\xC7", 5000),  // 20 KB of 这是: a 200 KB run keeps the GUI busy for over 30 s a show
+      Repeat("\xD5\xE2\xCA\xC7", 50000),  // 200 KB of 这是 without a break
   };
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
