@@ -351,21 +351,23 @@ bool TipEngine::BuildAndShow(const TipTool& tool, TipPoint point, int32_t transp
   std::string text = tool.text;
   if (!AskNotifyWindow(tool, point, text) || text.empty()) return false;
 
+  // Nothing past the cap can be shown, so nothing past it is measured.
+  TipLayoutInput in;
+  in.screen = VirtualScreenRect();
+  in.workArea = WorkAreaAt(point);
+  const TipCap cap = CapOf(in);
   SIZE size{};
   {
     win::WindowDc dc(window_);
-    size = drawer_.Measure(dc.get(), text.c_str());
+    size = drawer_.Measure(dc.get(), text.c_str(), SIZE{cap.width, cap.height});
   }
-  TipLayoutInput in;
   in.point = point;
   in.contentWidth = size.cx;
   in.contentHeight = size.cy;
   in.placement = tool.placement;
   in.geometry = look_.geometry;
-  in.screen = VirtualScreenRect();
   in.shadowX = look_.shadowX;
   in.shadowY = look_.shadowY;
-  in.workArea = WorkAreaAt(point);
   layout_ = LayOutTip(in);
   width_ = std::max(layout_.windowWidth, 1);
   height_ = std::max(layout_.windowHeight, 1);
