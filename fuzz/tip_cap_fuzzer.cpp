@@ -66,12 +66,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ColourTable colours(system);
   StyleTable styles;
   styles.Parse(kDefaultStyleSheet);
-  const Size measured = MeasureMarkup(markup, LayoutContext{styles, colours, measurer, -1});
+  // Measured within the cap and drawn within the content, as the tip does.
+  const TipCap cap = CapOf(in);
+  LayoutContext context{styles, colours, measurer, -1, {cap.width, cap.height}};
+  const Size measured = MeasureMarkup(markup, context);
+  Check(measured.cx <= cap.width && measured.cy <= cap.height);
   in.contentWidth = measured.cx + 1;  // as the drawer reports it
   in.contentHeight = measured.cy + 1;
 
-  const TipCap cap = CapOf(in);
   const TipLayout t = LayOutTip(in);
+  context.reach = {t.content.width(), t.content.height()};
+  ArrangeMarkup(markup, context, {t.content.left, t.content.top, t.content.right, t.content.bottom});
   Check(cap.width > 0 && cap.height > 0);
   Check(t.windowWidth >= 0 && t.windowWidth <= cap.width);
   Check(t.windowHeight >= 0 && t.windowHeight <= cap.height);
