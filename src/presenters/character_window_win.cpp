@@ -1,3 +1,4 @@
+#include "runtime/base/memory.h"
 #include "presenters/character_window_win.h"
 
 #include <windowsx.h>

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdio>
+#include <vector>
 
 #include "data/startup_window.h"
+#include "runtime/base/memory.h"
 #include "runtime/frame/fatal.h"
 #include "runtime/frame/frame.h"
 #include "runtime/frame/runtime_state.h"
@@ -130,14 +133,37 @@ TEST_F(EventDispatch, NestedUnitOfTheSameTypeFiresAsItsOutermost) {
   EXPECT_EQ(g_seen.sourceUnit, data::kDisplayTimer);
 }
 
+std::string Composed(const char* message, int32_t code, size_t capacity = rt::kFatalTextCapacity) {
+  std::string out(capacity, '?');
+  out.resize(rt::ComposeFatalText(message, code, out.data(), capacity));
+  return out;
+}
+
 TEST(FatalPath, BoxTextAndExitRoutineDropped) {
-  EXPECT_EQ(rt::ComposeFatalText("m", 0),
-            std::string(rt::text::kFatalHead) + "\r\n\r\n" + rt::text::kFatalMessage + "m\r\n");
-  EXPECT_EQ(rt::ComposeFatalText("", 12),
-            std::string(rt::text::kFatalHead) + "\r\n\r\n" + rt::text::kFatalCode + "12\r\n\r\n");
+  EXPECT_EQ(Composed("m", 0), std::string(rt::text::kFatalHead) + "\r\n\r\n" + rt::text::kFatalMessage + "m\r\n");
+  EXPECT_EQ(Composed("", 12), std::string(rt::text::kFatalHead) + "\r\n\r\n" + rt::text::kFatalCode + "12\r\n\r\n");
+  // A message longer than the fixed buffer is cut, still terminated.
+  const std::string huge(5000, 'x');
+  char box[rt::kFatalTextCapacity];
+  EXPECT_EQ(rt::ComposeFatalText(huge.c_str(), -7, box, sizeof box), sizeof box - 1);
+  EXPECT_EQ(box[sizeof box - 1], '\0');
   rt::Runtime().exitRoutine = [] {};
   test::FatalTextOf([] { rt::FatalRuntimeError("boom", 3); });
   EXPECT_EQ(rt::Runtime().exitRoutine, nullptr) << "the exit routine never runs after a fatal error";
+}
+
+TEST(FatalPath, ExhaustedMemoryAtATopEndsThroughTheOutOfMemoryError) {
+  char expected[64];
+  std::snprintf(expected, sizeof expected, rt::text::kOutOfMemory, 300);
+  rt::NoteFailedAllocation(300);
+  EXPECT_NE(test::FatalTextOf([] { rt::GuardAllocations([] { throw std::bad_alloc(); }); }).find(expected),
+            std::string::npos);
+  rt::NoteFailedAllocation(0);
+  std::snprintf(expected, sizeof expected, rt::text::kOutOfMemory, INT32_MAX);
+  EXPECT_NE(
+      test::FatalTextOf([] { rt::GuardAllocations([] { std::vector<int>().reserve(SIZE_MAX / 2); }); }).find(expected),
+      std::string::npos);
+  EXPECT_EQ(rt::GuardAllocations([] { return 5; }), 5);
 }
 
 }  // namespace

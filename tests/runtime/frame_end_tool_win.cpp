@@ -43,7 +43,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
     std::thread([] { rt::EndProgram(7); }).detach();
   }
   if (std::strstr(commandLine, "fatal")) {
-    rt::SetFatalHandler([](const std::string&) { ExitProcess(static_cast<UINT>(-1)); });
+    rt::SetFatalHandler([](const char*) { ExitProcess(static_cast<UINT>(-1)); });
     rt::FatalRuntimeError("x");
   }
   // "wait": runs until something ends it from outside.

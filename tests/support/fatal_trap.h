@@ -12,7 +12,7 @@ struct FatalError {
   std::string text;
 };
 
-inline void ThrowFatal(const std::string& text) { throw FatalError{text}; }
+inline void ThrowFatal(const char* text) { throw FatalError{text}; }
 
 class FatalTrap {
  public:

@@ -10,12 +10,21 @@
 namespace lizhi::rt {
 
 namespace {
-[[noreturn]] void OutOfMemory(size_t bytes) {
-  char message[64];
-  std::snprintf(message, sizeof message, text::kOutOfMemory, static_cast<int>(bytes));
+size_t g_failedAllocation = 0;
+
+[[noreturn]] void OutOfMemory(size_t bytes) { FatalOutOfMemory(bytes); }
+}  // namespace
+
+void FatalOutOfMemory(size_t bytes) {
+  // A fixed buffer: there may be no memory left.
+  static char message[64];
+  const int count = bytes > static_cast<size_t>(INT32_MAX) ? INT32_MAX : static_cast<int>(bytes);
+  std::snprintf(message, sizeof message, text::kOutOfMemory, count);
   FatalRuntimeError(message, 0);
 }
-}  // namespace
+
+void NoteFailedAllocation(size_t bytes) { g_failedAllocation = bytes; }
+size_t LastFailedAllocation() { return g_failedAllocation; }
 
 void* Allocate(size_t bytes) {
   void* p = HeapAllocate(bytes);

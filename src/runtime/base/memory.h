@@ -3,6 +3,8 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <new>
+#include <stdexcept>
 #include <string_view>
 
 namespace lizhi::rt {
@@ -12,6 +14,32 @@ void* Reallocate(void* block, size_t bytes);  // null block: fresh allocation
 void Free(void* block);                       // null is ignored
 // With plain set a failure gives null instead of ending the program.
 void* AllocatePlain(size_t bytes);
+
+// Ends the program through FatalRuntimeError with "分配 %d 字节内存失败!".
+[[noreturn]] void FatalOutOfMemory(size_t bytes);
+
+// The byte count of the last request operator new could not meet (kept by the
+// program's own operator new, which only the Windows build has), or 0.
+void NoteFailedAllocation(size_t bytes);
+size_t LastFailedAllocation();
+
+// Runs `body` at the top of a window procedure, a hook, an event handler, the
+// message loop or a thread, where an exception must not go further (it would
+// have to unwind through the system's frames): a std::bad_alloc or
+// std::length_error out of it ends the program through the out-of-memory
+// fatal error, with the failed request's byte count where it is known and the
+// largest count otherwise.
+template <class Body>
+decltype(auto) GuardAllocations(Body&& body) {
+  try {
+    return body();
+  } catch (const std::bad_alloc&) {
+    const size_t bytes = LastFailedAllocation();
+    FatalOutOfMemory(bytes != 0 ? bytes : static_cast<size_t>(INT32_MAX));
+  } catch (const std::length_error&) {
+    FatalOutOfMemory(static_cast<size_t>(INT32_MAX));
+  }
+}
 
 // A text result: a fresh zero-terminated copy, or null for the empty text.
 char* CopyText(std::string_view text);

@@ -7,6 +7,8 @@
 #pragma once
 #include <windows.h>
 
+#include "runtime/base/memory.h"
+
 namespace lizhi::win {
 
 // Registers a class of this program's module; true when it is registered,
@@ -31,7 +33,9 @@ LRESULT CALLBACK ObjectProcedure(HWND window, UINT message, WPARAM wParam, LPARA
   auto* object = reinterpret_cast<Object*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (!object) return DefWindowProcA(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-  return object->OnMessage(window, message, wParam, lParam);
+  // An allocation that fails inside a handler ends the program through the
+  // runtime's out-of-memory error, never through an uncaught exception.
+  return rt::GuardAllocations([&] { return object->OnMessage(window, message, wParam, lParam); });
 }
 
 // The class whose windows belong to objects of type Object, registered on

@@ -1,6 +1,7 @@
 #include "runtime/frame/fatal.h"
 
 #include <cstddef>
+#include <cstdio>
 
 #include "runtime/frame/runtime_state.h"
 #include "runtime/base/runtime_texts.h"
@@ -37,22 +38,36 @@ void AddFatalCleanup(FatalCleanup cleanup) {
   }
 }
 
-std::string ComposeFatalText(const char* message, int32_t code) {
-  std::string box = std::string(text::kFatalHead) + "\r\n\r\n";
-  if (code != 0) box += text::kFatalCode + std::to_string(code) + "\r\n\r\n";
-  if (message && *message) {
-    box += text::kFatalMessage;
-    box += message;
-    box += "\r\n";
+size_t ComposeFatalText(const char* message, int32_t code, char* out, size_t capacity) {
+  if (!out || capacity == 0) return 0;
+  size_t length = 0;
+  auto append = [&](const char* piece) {
+    while (*piece && length + 1 < capacity) out[length++] = *piece++;
+  };
+  append(text::kFatalHead);
+  append("\r\n\r\n");
+  if (code != 0) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%ld", static_cast<long>(code));
+    append(text::kFatalCode);
+    append(digits);
+    append("\r\n\r\n");
   }
-  return box;
+  if (message && *message) {
+    append(text::kFatalMessage);
+    append(message);
+    append("\r\n");
+  }
+  out[length] = '\0';
+  return length;
 }
 
 void FatalRuntimeError(const char* message, int32_t code) {
   RuntimeState& state = Runtime();
   ++state.suppressionCount;  // nothing is dispatched while the box is open
   state.exitRoutine = nullptr;
-  std::string box = ComposeFatalText(message, code);
+  static char box[kFatalTextCapacity];
+  ComposeFatalText(message, code, box, sizeof box);
   RunCleanups();
   if (g_handler) g_handler(box);
   ShowFatalAndExit(box);

@@ -2,8 +2,8 @@
 // the fault, then the end of the process with exit code -1. The registered exit
 // routine does not run after it.
 #pragma once
+#include <cstddef>
 #include <cstdint>
-#include <string>
 
 namespace lizhi::rt {
 
@@ -16,15 +16,18 @@ namespace lizhi::rt {
 using FatalCleanup = void (*)();
 void AddFatalCleanup(FatalCleanup cleanup);
 
-// the fatal text with the code and the message, as the box shows it.
-std::string ComposeFatalText(const char* message, int32_t code);
+// The fatal text with the code and the message, as the box shows it, written
+// into `out` (always zero-terminated, cut to fit): the fatal path may run with
+// no memory left, so it allocates nothing. Returns the length written.
+constexpr size_t kFatalTextCapacity = 1024;
+size_t ComposeFatalText(const char* message, int32_t code, char* out, size_t capacity);
 
 // Shows the composed text and ends the process (the platform part).
-[[noreturn]] void ShowFatalAndExit(const std::string& text);
+[[noreturn]] void ShowFatalAndExit(const char* text);
 
 // Native tests replace the platform part to observe fatal errors without
 // ending the test process. The handler must not return.
-using FatalHandler = void (*)(const std::string& text);
+using FatalHandler = void (*)(const char* text);
 void SetFatalHandler(FatalHandler handler);
 
 }  // namespace lizhi::rt

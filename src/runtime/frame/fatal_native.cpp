@@ -4,8 +4,8 @@
 #include "runtime/frame/fatal.h"
 
 namespace lizhi::rt {
-void ShowFatalAndExit(const std::string& text) {
-  std::fputs(text.c_str(), stderr);
+void ShowFatalAndExit(const char* text) {
+  std::fputs(text, stderr);
   std::_Exit(255);
 }
 }  // namespace lizhi::rt

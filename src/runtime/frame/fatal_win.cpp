@@ -6,8 +6,8 @@
 
 namespace lizhi::rt {
 
-void ShowFatalAndExit(const std::string& box) {
-  MessageBoxA(nullptr, box.c_str(), text::kFatalCaption, MB_ICONERROR);
+void ShowFatalAndExit(const char* box) {
+  MessageBoxA(nullptr, box, text::kFatalCaption, MB_ICONERROR);
   if (Runtime().runMode == 2) DebugBreak();
   ExitProcess(static_cast<UINT>(-1));
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/base/memory.h"
 #include "runtime/base/win_handles.h"
 #include "runtime/base/window_class_win.h"
 
@@ -203,14 +204,16 @@ void LoadWindow(uint32_t windowId) {
 
 void RunMessageLoop() {
   if (!AnyLiveWindow()) return;
-  MSG msg;
-  for (;;) {
-    // Idle phase: the framework itself has no idle work, so one pass suffices.
-    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) RunIdleCallbacks();
-    do {
-      if (!PumpMessage()) return;
-    } while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
-  }
+  GuardAllocations([] {
+    MSG msg;
+    for (;;) {
+      // Idle phase: the framework itself has no idle work, so one pass suffices.
+      if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) RunIdleCallbacks();
+      do {
+        if (!PumpMessage()) return;
+      } while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    }
+  });
 }
 
 bool ProcessPendingMessages() {

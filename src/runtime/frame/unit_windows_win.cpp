@@ -1,5 +1,6 @@
 #include "runtime/frame/unit_windows_win.h"
 
+#include "runtime/base/memory.h"
 #include "runtime/base/window_class_win.h"
 #include "runtime/frame/unit_host.h"
 
@@ -19,7 +20,9 @@ struct HostBinding {
 
   LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (handler && handler(unit, window, message, wParam, lParam, result)) return result;
+    if (handler && GuardAllocations([&] { return handler(unit, window, message, wParam, lParam, result); })) {
+      return result;
+    }
     if (message == WM_NCDESTROY) {
       OnGone();
       return 0;

@@ -1,3 +1,4 @@
+#include "runtime/base/memory.h"
 #include "runtime/frame/window_table.h"
 
 #include "runtime/frame/fatal.h"
@@ -108,7 +109,7 @@ int32_t DispatchEvent(EventRecord& event) {
   state.eventSourceWindow = event.windowId;
   state.eventSourceUnit = unit->unitId;
   int32_t result = 0;
-  if (handler(event, result)) {
+  if (GuardAllocations([&] { return handler(event, result); })) {
     event.hasResult = 1;
     event.result = result;
   }

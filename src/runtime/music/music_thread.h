@@ -4,6 +4,8 @@
 #include <thread>
 #include <utility>
 
+#include "runtime/base/memory.h"
+
 namespace lizhi::music {
 
 class MusicThread {
@@ -13,7 +15,7 @@ class MusicThread {
   explicit MusicThread(Body&& body) {
     Enter();
     thread_ = std::thread([b = std::forward<Body>(body)]() mutable {
-      b();
+      rt::GuardAllocations([&] { b(); });
       Leave();
     });
   }

@@ -1,3 +1,4 @@
+#include "runtime/base/memory.h"
 #include "units/tip/tip_engine_win.h"
 
 #include <windowsx.h>
@@ -76,6 +77,11 @@ TipRect VirtualScreenRect() {
   return {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN), top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
 }
 
+TipRect WorkAreaAt(TipPoint point) {
+  const win::MonitorAreas monitor = win::MonitorAt(POINT{point.x, point.y});
+  return {monitor.work.left, monitor.work.top, monitor.work.right, monitor.work.bottom};
+}
+
 TipEngine::TipEngine(HWND owner) {
   const COLORREF infoBack = GetSysColor(COLOR_INFOBK);
   TipTool& d = machine_.settings.defaults;
@@ -97,6 +103,10 @@ TipEngine::~TipEngine() {
 }
 
 LRESULT CALLBACK TipEngine::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  return rt::GuardAllocations([&] { return HandleMessage(window, message, wParam, lParam); });
+}
+
+LRESULT TipEngine::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* engine = reinterpret_cast<TipEngine*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (!engine) return DefWindowProcA(window, message, wParam, lParam);
   switch (message) {
@@ -212,7 +222,9 @@ void TipEngine::RenderContent(const TipTool& tool, const std::string& text) {
   if (look_.border && look_.borderWidth > 0 && look_.borderHeight > 0) {
     win::Region shape = ShapeRegion(layout_);
     win::Brush brush(CreateSolidBrush(Resolve(look_.borderColour)));
-    if (shape && brush) FrameRgn(dc, shape.get(), brush.get(), look_.borderWidth, look_.borderHeight);
+    if (shape && brush) {
+      FrameRgn(dc, shape.get(), brush.get(), std::min(look_.borderWidth, width_), std::min(look_.borderHeight, height_));
+    }
   }
   content_ = canvas.Pixels();
 }
@@ -225,25 +237,26 @@ bool TipEngine::BuildAndShow(const TipTool& tool, TipPoint point, int32_t transp
   // What the last tip had under the mouse is nothing of this one's.
   drawer_.ForgetHover();
 
+  // Kept inside the work area of the monitor holding the point, its margins,
+  // anchor and shadow sized for that monitor's DPI. Nothing past the cap (that
+  // work area) can be shown, so nothing past it is measured.
+  const win::MonitorAreas monitor = win::MonitorAt(POINT{point.x, point.y});
+  TipLayoutInput in;
+  in.screen = {monitor.work.left, monitor.work.top, monitor.work.right, monitor.work.bottom};
+  in.workArea = in.screen;
+  in.geometry = ScaleGeometry(look_.geometry, monitor.dpi);
+  in.shadowX = screen::Scale(look_.shadowX, monitor.dpi);
+  in.shadowY = screen::Scale(look_.shadowY, monitor.dpi);
+  const TipCap cap = CapOf(in);
   SIZE size{};
   {
     win::WindowDc dc(window_.get());
-    size = drawer_.Measure(dc.get(), text.c_str());
+    size = drawer_.Measure(dc.get(), text.c_str(), SIZE{cap.width, cap.height});
   }
-  TipLayoutInput in;
   in.point = point;
   in.contentWidth = size.cx;
   in.contentHeight = size.cy;
   in.placement = tool.placement;
-  // Kept inside the work area of the monitor holding the point, its margins,
-  // anchor and shadow sized for that monitor's DPI.
-  const win::MonitorAreas monitor = win::MonitorAt(POINT{point.x, point.y});
-  const int32_t shadowX = screen::Scale(look_.shadowX, monitor.dpi);
-  const int32_t shadowY = screen::Scale(look_.shadowY, monitor.dpi);
-  in.geometry = ScaleGeometry(look_.geometry, monitor.dpi);
-  in.screen = {monitor.work.left, monitor.work.top, monitor.work.right, monitor.work.bottom};
-  in.shadowX = shadowX;
-  in.shadowY = shadowY;
   layout_ = LayOutTip(in);
   width_ = std::max(layout_.windowWidth, 1);
   height_ = std::max(layout_.windowHeight, 1);
@@ -251,18 +264,20 @@ bool TipEngine::BuildAndShow(const TipTool& tool, TipPoint point, int32_t transp
   win::Region shape = ShapeRegion(layout_);
   if (!shape) return false;
   shape_ = Coverage(shape.get(), width_, height_);
-  const bool hasShadow = shadowX != 0 || shadowY != 0;
+  // The layout's shadow offset: the scaled one cut to the tip's cap.
+  const TipPoint offset = layout_.shadow;
+  const bool hasShadow = offset.x != 0 || offset.y != 0;
   win::Region region(CreateRectRgn(0, 0, 0, 0));
   CombineRgn(region.get(), shape.get(), nullptr, RGN_COPY);
   if (hasShadow) {
     win::Region moved(CreateRectRgn(0, 0, 0, 0));
     CombineRgn(moved.get(), shape.get(), nullptr, RGN_COPY);
-    OffsetRgn(moved.get(), shadowX, shadowY);
+    OffsetRgn(moved.get(), offset.x, offset.y);
     CombineRgn(region.get(), region.get(), moved.get(), RGN_OR);
-    shadow_ = Shifted(shape_, width_, height_, shadowX, shadowY);
+    shadow_ = Shifted(shape_, width_, height_, offset.x, offset.y);
     if (look_.softShadow) {
-      BoxBlur(shadow_, width_, height_, screen::Scale(look_.blurX, monitor.dpi),
-              screen::Scale(look_.blurY, monitor.dpi));
+      BoxBlur(shadow_, width_, height_, std::min(screen::Scale(look_.blurX, monitor.dpi), width_),
+              std::min(screen::Scale(look_.blurY, monitor.dpi), height_));
     }
   } else {
     shadow_.clear();

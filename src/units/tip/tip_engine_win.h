@@ -79,6 +79,7 @@ class TipEngine final : private TipPlatform {
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  static LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   void StartTimer(int32_t id, int32_t ms) override;
   void StopTimer(int32_t id) override;
@@ -118,5 +119,8 @@ class TipEngine final : private TipPlatform {
 
 // The virtual screen rectangle.
 TipRect VirtualScreenRect();
+// The work area of the monitor nearest to a screen point (empty when the
+// system cannot tell): the tip's cap.
+TipRect WorkAreaAt(TipPoint point);
 
 }  // namespace lizhi::tip

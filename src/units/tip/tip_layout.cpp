@@ -57,12 +57,45 @@ int32_t KeepOnScreen(int32_t end, int32_t anchor, int32_t at, int32_t length, in
 
 }  // namespace
 
+TipCap CapOf(const TipLayoutInput& in) {
+  for (const TipRect& area : {in.workArea, in.screen}) {
+    if (area.width() > 0 && area.height() > 0) return {area.width(), area.height()};
+  }
+  return {640, 480};
+}
+
+TipLayoutInput WithinCap(const TipLayoutInput& raw) {
+  const TipCap cap = CapOf(raw);
+  const int32_t shorter = std::min(cap.width, cap.height);
+  TipLayoutInput in = raw;
+  TipGeometry& g = in.geometry;
+  g[kCornerWidth] = std::clamp(g[kCornerWidth], 0, cap.width);
+  g[kCornerHeight] = std::clamp(g[kCornerHeight], 0, cap.height);
+  g[kMarginAcross] = std::clamp(g[kMarginAcross], 0, cap.width / 8);
+  g[kMarginDown] = std::clamp(g[kMarginDown], 0, cap.height / 8);
+  g[kAnchorBase] = std::clamp(g[kAnchorBase], 0, shorter / 2);
+  g[kAnchorHeight] = std::clamp(g[kAnchorHeight], 0, shorter / 4);
+  g[kAnchorOffset] = std::clamp(g[kAnchorOffset], -shorter / 2, shorter / 2);
+  in.shadowX = std::clamp(in.shadowX, -cap.width / 4, cap.width / 4);
+  in.shadowY = std::clamp(in.shadowY, -cap.height / 4, cap.height / 4);
+  // Flips keep the anchor's axis, so the side it adds its height to is known.
+  const int32_t code = ValidPlacement(in.placement) ? in.placement : kAnchorBottom;
+  const int32_t anchorAcross = AlongWidth(code) ? 0 : g[kAnchorHeight];
+  const int32_t anchorDown = AlongWidth(code) ? g[kAnchorHeight] : 0;
+  const int32_t roomAcross = cap.width - 2 * g[kMarginAcross] - anchorAcross - std::max(0, in.shadowX);
+  const int32_t roomDown = cap.height - 2 * g[kMarginDown] - anchorDown - std::max(0, in.shadowY);
+  in.contentWidth = std::clamp(in.contentWidth, 0, std::max(0, roomAcross));
+  in.contentHeight = std::clamp(in.contentHeight, 0, std::max(0, roomDown));
+  return in;
+}
+
 int32_t PlacementForDirection(int32_t direction) {
   if (direction < 0 || direction > 11) return 16;
   return kDirectionCodes[direction];
 }
 
-TipLayout LayOutTip(const TipLayoutInput& in) {
+TipLayout LayOutTip(const TipLayoutInput& raw) {
+  const TipLayoutInput in = WithinCap(raw);
   const TipGeometry& g = in.geometry;
   const int32_t h = std::max(0, g[kAnchorHeight]);
   const int32_t offset = g[kAnchorOffset];

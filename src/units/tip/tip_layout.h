@@ -49,7 +49,26 @@ struct TipLayoutInput {
   TipGeometry geometry = kBalloonGeometry;
   TipRect screen;  // the virtual screen
   int32_t shadowX = 0, shadowY = 0;
+  // The work area of the monitor the tip appears on; empty: the screen.
+  TipRect workArea;
 };
+
+// The largest window a tip may have: its work area, else the screen, else
+// 640 x 480. A line of text can ask for any size (a huge font, a hundred line
+// breaks, a wide table) and a caller can write any geometry or shadow, but
+// what a tip shows must fit on one monitor, and every buffer a show allocates
+// follows from the window's size.
+struct TipCap {
+  int32_t width = 0, height = 0;
+};
+TipCap CapOf(const TipLayoutInput& in);
+
+// `in` cut to its cap: the shadow offsets to a quarter of the cap, the margins
+// to an eighth, the anchor's height to a quarter and its base and offset to
+// half of the smaller side, the corners to the cap; negative margins count as
+// 0. The content gets the room that is left and is clipped to it; the anchor
+// and the shape are kept.
+TipLayoutInput WithinCap(const TipLayoutInput& in);
 
 struct TipLayout {
   int32_t placement = 16;  // after the flips
@@ -69,6 +88,7 @@ struct TipLayout {
   TipPoint shadow;
 };
 
+// Always within the cap: windowWidth and windowHeight never exceed CapOf(in).
 TipLayout LayOutTip(const TipLayoutInput& in);
 
 // The geometry's lengths, given at 96 dpi, at `dpi`.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "runtime/base/memory.h"
 #include "runtime/base/win_handles.h"
 #include "units/tip/tip_engine_win.h"
 
@@ -29,7 +30,9 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
     const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
     std::vector<TipEngine*>& engines = Hooks().engines;
     // By index: a relayed message may end an engine.
-    for (size_t i = 0; i < engines.size(); ++i) engines[i]->Relay(msg);
+    rt::GuardAllocations([&] {
+      for (size_t i = 0; i < engines.size(); ++i) engines[i]->Relay(msg);
+    });
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -7,6 +7,13 @@ namespace {
 
 // A long run of style changes keeps at most this many fonts alive at once.
 constexpr size_t kMaxCachedFonts = 64;
+constexpr size_t kMaxCachedImages = 64;
+
+// What decides whether and at which size an image loads.
+bool SameImage(const ImageRequest& a, const ImageRequest& b) {
+  return a.source == b.source && a.kind == b.kind && a.resourceId == b.resourceId && a.path == b.path &&
+         a.handle == b.handle && a.index == b.index && a.cx == b.cx && a.cy == b.cy;
+}
 
 }  // namespace
 
@@ -53,9 +60,14 @@ int GdiMeasurer::DpiY() {
 }
 
 std::optional<Size> GdiMeasurer::ImageSize(const ImageRequest& image) {
-  std::optional<TipImage> loaded = LoadTipImage(image, images_);
-  if (!loaded) return std::nullopt;
-  return loaded->size;
+  for (const CachedImage& cached : imageSizes_) {
+    if (SameImage(cached.request, image)) return cached.size;
+  }
+  std::optional<Size> size;
+  if (std::optional<TipImage> loaded = LoadTipImage(image, images_)) size = loaded->size;
+  if (imageSizes_.size() >= kMaxCachedImages) imageSizes_.erase(imageSizes_.begin());
+  imageSizes_.push_back({image, size});
+  return size;
 }
 
 }  // namespace lizhi::tip

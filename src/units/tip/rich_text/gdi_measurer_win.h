@@ -36,10 +36,17 @@ class GdiMeasurer : public Measurer {
     FontMetrics metrics;
   };
   CachedFont& Find(const FontKey& font);
+  // Sizes of the images loaded so far: a line that repeats an image loads it
+  // once.
+  struct CachedImage {
+    ImageRequest request;
+    std::optional<Size> size;
+  };
 
   HDC dc_;
   ImageListRef images_;
   std::vector<CachedFont> fonts_;
+  std::vector<CachedImage> imageSizes_;
 };
 
 }  // namespace lizhi::tip

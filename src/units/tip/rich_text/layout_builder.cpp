@@ -13,6 +13,9 @@ constexpr int kMaxCoordinate = 1 << 22;
 
 int AddClamped(int a, long long b) { return static_cast<int>(std::min<long long>(a + b, kMaxCoordinate)); }
 
+// Runs up to this length are measured whole; longer ones in growing prefixes.
+constexpr size_t kWholeRun = 256;
+
 bool IsBlank(std::string_view run) {
   return std::all_of(run.begin(), run.end(), [](char c) { return c == ' ' || c == '\r'; });
 }
@@ -55,7 +58,7 @@ LayoutBuilder::LayoutBuilder(const LayoutContext& context) : context_(context) {
   flows_[0].lines.back().emptyHeight = style().font.height;
 }
 
-void LayoutBuilder::Build(std::string_view markup) {
+void LayoutBuilder::Build(std::string_view markup, bool stopBelow) {
   std::string wrapped;
   wrapped.reserve(markup.size() + 13);
   wrapped.append("<body>").append(markup).append("</body>");
@@ -66,6 +69,7 @@ void LayoutBuilder::Build(std::string_view markup) {
   Tokenizer tokens(wrapped);
   Token token;
   while (tokens.Next(token)) {
+    if (stopBelow && openTables_.empty() && ignoredTables_ == 0 && lineTop_ >= context_.reach.cy) break;
     if (token.kind == Token::Kind::Text) {
       AddText(token.text);
     } else {
@@ -110,7 +114,7 @@ void LayoutBuilder::AddText(std::string_view run) {
   const TextStyle& s = style();
   TextItem item{s.font, s.textColour, s.backColour, s.opaque, s.overline, PrepareRun(run, s.transform)};
   if (item.text.empty()) return;
-  Size extent = context_.measurer.TextExtent(s.font, item.text);
+  Size extent = MeasureWithinReach(s.font, item.text);
   FontMetrics metrics = context_.measurer.Metrics(s.font);
   Piece piece;
   piece.kind = Piece::Kind::Text;
@@ -122,6 +126,36 @@ void LayoutBuilder::AddText(std::string_view run) {
   piece.payload = static_cast<int>(texts_.size());
   texts_.push_back(std::move(item));
   AddPiece(piece);
+}
+
+Size LayoutBuilder::MeasureWithinReach(const FontKey& font, std::string& text) {
+  // In a table a cell's width shares out the table's room, so cell text is
+  // measured whole; after a table the line may move left by what the table
+  // gives up when placed.
+  Measurer& measurer = context_.measurer;
+  if (currentFlow_ != 0 || line().holdsTable || context_.reach.cx >= kUnlimitedReach) {
+    return measurer.TextExtent(font, text);
+  }
+  const long long room = static_cast<long long>(context_.reach.cx) - flow().x + std::abs(font.height);
+  if (room <= 0) {
+    text.clear();  // starts past the reach: takes its line's height, no width
+    return {};
+  }
+  if (text.size() <= kWholeRun) return measurer.TextExtent(font, text);
+  // Prefixes of twice the length each time, on character boundaries, until
+  // one reaches the room: at most twice the bytes that fit are measured.
+  size_t end = 0;
+  size_t goal = kWholeRun;
+  while (true) {
+    while (end < text.size() && end < goal) end += CharLength(text, end);
+    Size extent = measurer.TextExtent(font, std::string_view(text).substr(0, end));
+    if (end == text.size()) return extent;
+    if (extent.cx >= room) {
+      text.resize(end);
+      return extent;
+    }
+    goal = end * 2;
+  }
 }
 
 void LayoutBuilder::AddImage(ImageRequest image, const Token& tag) {
@@ -171,6 +205,7 @@ void LayoutBuilder::NewLines(int count) {
   Line& l = line();
   l.count = std::clamp(count, 1, kMaxRepeat);
   l.emptyHeight = std::abs(style().font.height);
+  if (currentFlow_ == 0) lineTop_ += static_cast<long long>(l.count) * l.Height();
   Line next;
   next.firstPiece = next.endPiece = f.pieces.size();
   next.emptyHeight = l.emptyHeight;
@@ -209,6 +244,7 @@ void LayoutBuilder::OpenTable(const Token& tag) {
   Table table;
   table.box = BoxFrom(style(), false);
   tables_.push_back(std::move(table));
+  line().holdsTable = true;
   Piece piece;
   piece.kind = Piece::Kind::Table;
   piece.valign = VAlign::Baseline;
@@ -321,12 +357,12 @@ Size MeasureMarkup(std::string_view markup, const LayoutContext& context) {
   LayoutBuilder builder(context);
   builder.Build(markup);
   Size size = builder.Natural();
-  return {std::min(size.cx, kMaxLength), std::min(size.cy, kMaxLength)};
+  return {std::min({size.cx, kMaxLength, context.reach.cx}), std::min({size.cy, kMaxLength, context.reach.cy})};
 }
 
 DrawList ArrangeMarkup(std::string_view markup, const LayoutContext& context, const Rect& rect) {
   LayoutBuilder builder(context);
-  builder.Build(markup);
+  builder.Build(markup, true);
   return builder.Place(rect);
 }
 

@@ -13,7 +13,8 @@ namespace lizhi::tip {
 class LayoutBuilder {
  public:
   explicit LayoutBuilder(const LayoutContext& context);
-  void Build(std::string_view markup);
+  // stopBelow: no line starting below the reach down is read (for Arrange).
+  void Build(std::string_view markup, bool stopBelow = false);
   Size Natural() const { return flows_[0].Natural(); }
   DrawList Place(const Rect& rect);
 
@@ -53,6 +54,8 @@ class LayoutBuilder {
   Line& line() { return flow().lines.back(); }
   void AddPiece(Piece piece);
   bool NeedsImplicitCell();
+  // The run as far as it is measured and kept, and its width.
+  Size MeasureWithinReach(const FontKey& font, std::string& text);
   void HandleTag(const Token& tag);
   // Placing, see layout_place.cpp.
   void PlaceFlow(int flowIndex, const Rect& box, const Rect& clip, DrawList& out);
@@ -71,6 +74,7 @@ class LayoutBuilder {
   std::vector<OpenTableState> openTables_;
   int currentFlow_ = 0;
   int ignoredTables_ = 0;  // tables nested too deep, read as plain flow
+  long long lineTop_ = 0;  // of the current line of the outermost flow
 };
 
 // Reads the table and cell attributes (borders, background, alignment,

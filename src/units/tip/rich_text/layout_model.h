@@ -38,7 +38,8 @@ struct Line {
   int count = 1;        // a "br" with a count moves down that many lines
   int rule = -1;        // index of a horizontal rule filling this line
   HAlign align = HAlign::Left;
-  bool aligned = false;  // align was taken from the line's first piece
+  bool aligned = false;     // align was taken from the line's first piece
+  bool holdsTable = false;  // a table may be placed narrower than it measured
   int Height() const { return rule >= 0 || endPiece > firstPiece ? ascent + descent : emptyHeight; }
   bool HasContent() const { return rule >= 0 || endPiece > firstPiece; }
 };

@@ -17,6 +17,7 @@
 #include "runtime/base/win_handles.h"
 #include "units/tip/rich_text/colour_table.h"
 #include "units/tip/rich_text/draw_ops.h"
+#include "units/tip/rich_text/layout.h"
 #include "units/tip/rich_text/style_sheet.h"
 
 namespace lizhi::tip {
@@ -26,13 +27,16 @@ class RichTextDrawer {
   RichTextDrawer();                      // builds the colour table (system colours read here)
   void SetStyleSheet(const char* text);  // null or empty clears the table
   void SetImageList(HIMAGELIST list, int imageWidth, int imageHeight);
-  SIZE Measure(HDC dc, const char* text);                 // width + 1, height + 1 of the laid-out text
-  void Draw(HDC dc, const char* text, const RECT& rect);  // records the link areas
-  int LinkAt(POINT pt) const;                             // link index, or -1 for none
-  void Click(POINT pt);                                   // activates the link at pt
-  bool Hover(POINT pt);                                   // true over a link; tells the hover target; hand cursor
-  void Unhover();      // the mouse left the text: no link hovered; tells the hover target if one was
-  void ForgetHover();  // a new text: no link hovered, nobody told
+  // Width + 1, height + 1 of the laid-out text; what lies past `reach` (the
+  // most the text can be shown in) is not measured.
+  SIZE Measure(HDC dc, const char* text, SIZE reach = {kUnlimitedReach, kUnlimitedReach});
+  // Records the link areas. Only what falls inside the rectangle is measured.
+  void Draw(HDC dc, const char* text, const RECT& rect);
+  int LinkAt(POINT pt) const;  // link index, or -1 for none
+  void Click(POINT pt);        // activates the link at pt
+  bool Hover(POINT pt);        // true over a link; tells the hover target; hand cursor
+  void Unhover();              // the mouse left the text: no link hovered; tells the hover target if one was
+  void ForgetHover();          // a new text: no link hovered, nobody told
   int hovered() const { return hovered_; }  // the hovered link's index, or -2
   void SetHoverTarget(HWND window, UINT message);
   void SetLinkTarget(HWND window, UINT message);

@@ -1,5 +1,7 @@
 #include "units/tip/rich_text/rich_text_drawer.h"
 
+#include <algorithm>
+
 #include "units/tip/rich_text/draw_ops_win.h"
 #include "units/tip/rich_text/gdi_measurer_win.h"
 #include "units/tip/rich_text/layout.h"
@@ -27,18 +29,22 @@ void RichTextDrawer::SetImageList(HIMAGELIST list, int imageWidth, int imageHeig
   imageHeight_ = imageHeight;
 }
 
-SIZE RichTextDrawer::Measure(HDC dc, const char* text) {
+SIZE RichTextDrawer::Measure(HDC dc, const char* text, SIZE reach) {
   if (!dc) return SIZE{1, 1};
   GdiMeasurer measurer(dc, {imageList_, imageWidth_, imageHeight_});
-  Size size = MeasureMarkup(text ? text : "", LayoutContext{styles_, colours_, measurer, hovered_});
+  const LayoutContext context{styles_, colours_, measurer, hovered_,
+                              Size{static_cast<int>(reach.cx), static_cast<int>(reach.cy)}};
+  Size size = MeasureMarkup(text ? text : "", context);
   return SIZE{size.cx + 1, size.cy + 1};
 }
 
 void RichTextDrawer::Draw(HDC dc, const char* text, const RECT& rect) {
   if (!dc) return;
   GdiMeasurer measurer(dc, {imageList_, imageWidth_, imageHeight_});
-  DrawList list = ArrangeMarkup(text ? text : "", LayoutContext{styles_, colours_, measurer, hovered_},
-                                Rect{rect.left, rect.top, rect.right, rect.bottom});
+  const Size room{static_cast<int>(std::max<LONG>(0, rect.right - rect.left)),
+                  static_cast<int>(std::max<LONG>(0, rect.bottom - rect.top))};
+  const LayoutContext context{styles_, colours_, measurer, hovered_, room};
+  DrawList list = ArrangeMarkup(text ? text : "", context, Rect{rect.left, rect.top, rect.right, rect.bottom});
   ExecuteDrawList(dc, list, measurer);
   links_ = std::move(list.links);
   areas_ = std::move(list.areas);

@@ -206,5 +206,106 @@ TEST(RichTextLayout, TablesStayInsideTheRectangle) {
   }
 }
 
+// Counts the bytes it is asked to measure.
+struct CountingMeasurer : test::FakeMeasurer {
+  Size TextExtent(const FontKey& font, std::string_view text) override {
+    bytes += text.size();
+    return FakeMeasurer::TextExtent(font, text);
+  }
+  size_t bytes = 0;
+};
+
+// The rectangle of any operation but text, for comparing drawings.
+Rect PlaceOf(const DrawOp& op) {
+  return std::visit(
+      [](const auto& o) {
+        using T = std::decay_t<decltype(o)>;
+        if constexpr (std::is_same_v<T, TextOp>) {
+          return o.clip;
+        } else {
+          return o.rect;
+        }
+      },
+      op);
+}
+
+// A reach the size of the rectangle changes nothing that shows: the same
+// operations in the same places, with text runs cut only past the right edge;
+// measuring cuts the size to the reach. A line of 200 KB then costs what the
+// room holds, not its length.
+TEST(RichTextLayout, AReachKeepsWhatShowsAndMeasuresOnlyWhatFits) {
+  const std::string longRun(3000, 'w');
+  std::string gbkRun;
+  for (int i = 0; i < 1500; ++i) gbkRun += "\xD5\xE2";  // 这
+  const std::string kPieces[] = {
+      "x",
+      "a few words",
+      longRun,
+      gbkRun,
+      "<i>",
+      "</i>",
+      "<center>",
+      "</center>",
+      "<right>",
+      "\n",
+      "<br 9>",
+      "<t 3>",
+      "<b>",
+      "</b>",
+      "<a href=http://x>",
+      "</a>",
+      "<font size=7>",
+      "</font>",
+      "&amp;lt;",
+      "<font style=+o>",
+      "<bmp idres=1 width=90>",
+      "<hr width=50%>",
+      "<table border=1><tr><td>cell</td><td>" + longRun + "</td></tr></table>",
+  };
+  std::mt19937 random(11);
+  const Rect rect{10, 20, 310, 220};
+  for (int round = 0; round < 300; ++round) {
+    std::string markup;
+    int count = 1 + static_cast<int>(random() % 30);
+    for (int i = 0; i < count; ++i) markup += kPieces[random() % std::size(kPieces)];
+    RichTextRig rig;
+    const DrawList whole = rig.Arrange(markup, rect);
+    LayoutContext context = rig.Context();
+    context.reach = {rect.Width(), rect.Height()};
+    const DrawList cut = ArrangeMarkup(markup, context, rect);
+    ASSERT_EQ(cut.ops.size(), whole.ops.size()) << markup;
+    for (size_t i = 0; i < cut.ops.size(); ++i) {
+      ASSERT_EQ(cut.ops[i].index(), whole.ops[i].index()) << markup;
+      EXPECT_EQ(PlaceOf(cut.ops[i]), PlaceOf(whole.ops[i])) << markup;
+      const auto* a = std::get_if<TextOp>(&cut.ops[i]);
+      const auto* b = std::get_if<TextOp>(&whole.ops[i]);
+      if (!a) continue;
+      EXPECT_EQ(a->x, b->x) << markup;
+      EXPECT_EQ(a->y, b->y) << markup;
+      EXPECT_TRUE(b->text.starts_with(a->text)) << markup;
+      const int width = static_cast<int>(a->text.size()) * (std::abs(a->font.height) / 2);
+      if (a->text != b->text) {
+        EXPECT_GE(a->x + width, rect.right) << markup;
+      }
+    }
+    ASSERT_EQ(cut.areas.size(), whole.areas.size()) << markup;
+    for (size_t i = 0; i < cut.areas.size(); ++i) EXPECT_EQ(cut.areas[i].rect, whole.areas[i].rect) << markup;
+    const Size natural = rig.Measure(markup);
+    context.reach = {150, 100};
+    EXPECT_EQ(MeasureMarkup(markup, context), (Size{std::min(natural.cx, 150), std::min(natural.cy, 100)})) << markup;
+    if (HasFailure()) return;
+  }
+
+  std::string line;
+  for (int i = 0; i < 50000; ++i) line += "\xD5\xE2\xCA\xC7";  // 这是
+  RichTextRig rig;
+  CountingMeasurer counter;
+  LayoutContext context{rig.styles, rig.colours, counter, -1, {1024, 768}};
+  EXPECT_EQ(MeasureMarkup(line, context).cx, 1024);
+  context.reach = {600, 180};
+  EXPECT_EQ(Joined(ArrangeMarkup(line, context, {0, 0, 600, 180})).size() % 2, 0u);  // whole characters
+  EXPECT_LT(counter.bytes, 4096u);
+}
+
 }  // namespace
 }  // namespace lizhi::tip
