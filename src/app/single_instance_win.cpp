@@ -1,7 +1,7 @@
 #include "app/single_instance_win.h"
 
 #include "app/single_instance.h"
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 
 namespace lizhi::app {
 

@@ -6,12 +6,12 @@
 #include <string>
 
 #include "data/startup_window.h"
-#include "presenters/agent_block.h"
+#include "units/agent/agent_block.h"
 #include "presenters/agent_presenter.h"
-#include "presenters/agent_unit.h"
+#include "units/agent/agent_unit.h"
 #include "presenters/character_window_win.h"
 #include "runtime/frame/frame.h"
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 
 namespace lizhi::presenters {
 

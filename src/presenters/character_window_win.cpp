@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "data/character.h"
+#include "presenters/character.h"
 #include "presenters/character_balloon.h"
 #include "units/tip/rich_text/default_style_sheet.h"
 #include "units/tip/tip_engine_win.h"

@@ -3,9 +3,9 @@
 #include <array>
 
 #include "data/startup_window.h"
-#include "runtime/frame/fatal.h"
+#include "runtime/base/fatal.h"
 #include "runtime/frame/frame.h"
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 #include "runtime/base/runtime_texts.h"
 #include "runtime/frame/unit_type.h"
 #include "runtime/frame/window_table.h"

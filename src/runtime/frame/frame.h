@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 #include "runtime/base/typed_value.h"
 
 namespace lizhi::rt {

@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "runtime/frame/dll_command.h"
-#include "runtime/frame/fatal.h"
+#include "runtime/base/fatal.h"
 #include "runtime/frame/frame.h"
 #include "runtime/frame/frame_windows_win.h"
 #include "runtime/commands/music_commands.h"
 #include "runtime/base/runtime_texts.h"
-#include "runtime/units/core_blocks.h"
+#include "runtime/core_units/core_blocks.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/frame/window_table.h"
 

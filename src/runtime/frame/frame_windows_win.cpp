@@ -4,7 +4,7 @@
 
 #include "runtime/frame/frame.h"
 #include "runtime/menus/menu_model.h"
-#include "runtime/units/core_blocks.h"
+#include "runtime/core_units/core_blocks.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/base/win_handles.h"
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "runtime/frame/fatal.h"
+#include "runtime/base/fatal.h"
 #include "runtime/frame/frame.h"
 #include "runtime/frame/frame_windows_win.h"
 #include "runtime/menus/menu_properties_win.h"

@@ -1,10 +1,10 @@
 #include <windows.h>
 
-#include "runtime/frame/fatal.h"
+#include "runtime/base/fatal.h"
 #include "runtime/frame/frame.h"
 #include "runtime/base/memory.h"
 #include "runtime/commands/music_commands.h"
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 #include "runtime/base/runtime_texts.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/frame/window_table.h"

@@ -5,8 +5,8 @@
 #include <commctrl.h>
 
 #include "runtime/base/memory.h"
-#include "runtime/units/core_blocks.h"
-#include "runtime/units/core_units.h"
+#include "runtime/core_units/core_blocks.h"
+#include "runtime/core_units/core_units.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/base/win_handles.h"
 #include "runtime/base/written_value.h"

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "runtime/units/minimal_unit.h"
+#include "runtime/core_units/minimal_unit.h"
 #include "runtime/frame/unit_windows_win.h"
 
 namespace lizhi::rt {

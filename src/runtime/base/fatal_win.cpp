@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "runtime/frame/fatal.h"
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/fatal.h"
+#include "runtime/base/runtime_state.h"
 #include "runtime/base/runtime_texts.h"
 
 namespace lizhi::rt {
