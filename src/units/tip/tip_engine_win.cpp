@@ -209,7 +209,6 @@ void UnlistTipEngine(TipEngine* engine) {
   }
 }
 
-size_t LiveTipEngineCount() { return Hooks().engines.size(); }
 
 TipEngine::TipEngine(HWND owner) {
   const COLORREF infoBack = GetSysColor(COLOR_INFOBK);

@@ -113,7 +113,6 @@ class TipEngine final : private TipPlatform {
 // relays the thread's messages to them; the hook goes with the last engine.
 bool ListTipEngine(TipEngine* engine);
 void UnlistTipEngine(TipEngine* engine);
-size_t LiveTipEngineCount();
 
 // The virtual screen rectangle.
 TipRect VirtualScreenRect();

@@ -53,7 +53,6 @@ class LayoutBuilder {
   Line& line() { return flow().lines.back(); }
   void AddPiece(Piece piece);
   bool NeedsImplicitCell();
-  void HandleTag(const Token& tag);
   // Placing, see layout_place.cpp.
   void PlaceFlow(int flowIndex, const Rect& box, const Rect& clip, DrawList& out);
   void PlaceTable(int tableIndex, int x, int y, int available, const Rect& clip, DrawList& out);
