@@ -8,7 +8,7 @@ namespace lizhi::rt {
 
 void ShowFatalAndExit(const std::string& box) {
   MessageBoxA(nullptr, box.c_str(), text::kFatalCaption, MB_ICONERROR);
-  if (Runtime().runMode == 2) DebugBreak();
+  if (Runtime().runMode == kRunModeDebug) DebugBreak();
   ExitProcess(static_cast<UINT>(-1));
 }
 

@@ -31,10 +31,10 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
   auto* unit = reinterpret_cast<ControlUnit*>(data);
   switch (message) {
     case WM_SETFOCUS:
-      FireUnitEvent(unit->windowId, unit->unitId, -7);
+      FireUnitEvent(unit->windowId, unit->unitId, kEventFocusGained);
       break;
     case WM_KILLFOCUS:
-      FireUnitEvent(unit->windowId, unit->unitId, -8);
+      FireUnitEvent(unit->windowId, unit->unitId, kEventFocusLost);
       break;
     case WM_NCDESTROY: {
       RemoveWindowSubclass(window, &ControlProc, kFocusSubclassId);

@@ -10,7 +10,7 @@
 #include "runtime/base/fatal.h"
 #include "runtime/frame/frame.h"
 #include "runtime/frame/frame_windows_win.h"
-#include "runtime/commands/music_commands.h"
+#include "runtime/frame/music_stop.h"
 #include "runtime/base/runtime_texts.h"
 #include "runtime/core_units/core_blocks.h"
 #include "runtime/frame/unit_host.h"
@@ -27,6 +27,8 @@ HWND g_messageWindow = nullptr;
 bool g_oleInitialised = false;
 bool g_initialised = false;
 
+// Routines run while the program is idle, for as long as their window lives.
+using IdleRoutine = void (*)(intptr_t argument);
 struct IdleEntry {
   HWND window;
   IdleRoutine routine;
@@ -114,12 +116,6 @@ void InitialiseRuntime(const ProgramInfo& info) {
 }
 
 void RegisterExitRoutine(ExitRoutine routine) { Runtime().exitRoutine = routine; }
-
-void* RuntimeMessageWindow() { return g_messageWindow; }
-
-void AddIdleCallback(void* window, IdleRoutine routine, intptr_t argument) {
-  g_idle.push_back(IdleEntry{static_cast<HWND>(window), routine, argument});
-}
 
 void LoadWindow(uint32_t windowId) {
   WindowEntry* entry = Windows().Find(windowId);
@@ -224,7 +220,7 @@ void EndProgram(int32_t exitCode) {
   ReleaseDllCommands();
   if (g_messageWindow) DestroyWindow(g_messageWindow);
   g_messageWindow = nullptr;
-  StopAllMusic();
+  StopRegisteredMusic();
   if (g_oleInitialised) OleUninitialize();
   ExitProcess(static_cast<UINT>(exitCode));
 }
