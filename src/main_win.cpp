@@ -24,7 +24,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   win::UsePerMonitorDpi();
   static const std::vector<uint8_t> kTemplate = data::StartupTemplateBytes();
   rt::ProgramInfo info;
-  info.runMode = 3;
+  info.runMode = rt::kRunModeProgram;
   info.windowTemplate = kTemplate.data();
   info.windowTemplateSize = kTemplate.size();
   rt::InitialiseRuntime(info);

@@ -72,7 +72,7 @@ bool CountedTick(const rt::EventRecord& event, int32_t& result) {
 int HostTicks(int directTicks, const std::string& resultFile) {
   static const std::vector<uint8_t> kTemplate = data::StartupTemplateBytes();
   rt::ProgramInfo info;
-  info.runMode = 3;
+  info.runMode = rt::kRunModeProgram;
   info.windowTemplate = kTemplate.data();
   info.windowTemplateSize = kTemplate.size();
   rt::InitialiseRuntime(info);

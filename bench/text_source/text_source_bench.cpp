@@ -12,7 +12,7 @@
 
 #include "app/settings/settings.h"
 #include "app/text_source/text_source.h"
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 
 namespace {
 

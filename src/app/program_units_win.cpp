@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "presenters/agent_unit.h"
+#include "units/agent/agent_unit.h"
 #include "units/tip/tip_unit.h"
 #include "units/tray/tray_icon_unit.h"
 

@@ -107,6 +107,8 @@ void RuntimeHost::ShowTipAt(int32_t x, int32_t y, std::string_view line) {
   tip::ShowTipAt(kWindow, data::kTipUnit, x, y, line, -1);
 }
 void RuntimeHost::HideTip() { HideTipOf(kWindow, data::kTipUnit); }
+RuntimeHost::RuntimeHost() { presenters::UseAgentUnit({kWindow, data::kAgentUnit}); }
+
 void RuntimeHost::ShowAgent() { presenters::ShowAgent(); }
 void RuntimeHost::HideAgent() { presenters::HideAgent(); }
 void RuntimeHost::SpeakLine(std::string_view line) { presenters::SpeakLine(line); }

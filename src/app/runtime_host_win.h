@@ -9,6 +9,9 @@ namespace lizhi::app {
 
 class RuntimeHost final : public CoreHost {
  public:
+  // Points the agent presenter at the start-up window's agent unit.
+  RuntimeHost();
+
   std::string ReadSetting(std::string_view key, std::string_view fallback) override;
   void WriteSetting(std::string_view key, std::string_view value) override;
   void DeleteSetting(std::string_view key) override;

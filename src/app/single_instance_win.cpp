@@ -1,8 +1,8 @@
 #include "app/single_instance_win.h"
 
 #include "app/single_instance.h"
+#include "runtime/base/runtime_state.h"
 #include "runtime/base/window_class_win.h"
-#include "runtime/frame/runtime_state.h"
 
 namespace lizhi::app {
 

@@ -3,19 +3,20 @@
 #pragma once
 #include <cstdint>
 
+#include "runtime/frame/property_indexes.h"
+
 namespace lizhi::app::prop {
 
-// Common to every unit with a window.
-constexpr int32_t kLeft = 0;
-constexpr int32_t kTop = 1;
-constexpr int32_t kWidth = 2;
-constexpr int32_t kHeight = 3;
-constexpr int32_t kVisible = 5;
-// The window's own.
-constexpr int32_t kWindowState = 18;
-constexpr int32_t kAlwaysOnTop = 29;
-constexpr int32_t kMaximised = 3;
-constexpr int32_t kNormalState = 0;
+// The frame's: common to every unit with a window, and the window's own.
+using rt::prop::kAlwaysOnTop;
+using rt::prop::kHeight;
+using rt::prop::kLeft;
+using rt::prop::kTop;
+using rt::prop::kVisible;
+using rt::prop::kWidth;
+using rt::prop::kWindowState;
+constexpr int32_t kMaximised = rt::kWindowMaximised;
+constexpr int32_t kNormalState = rt::kWindowNormal;
 // Timer, label.
 constexpr int32_t kInterval = 8;
 constexpr int32_t kCaption = 8;

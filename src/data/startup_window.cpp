@@ -2,7 +2,7 @@
 
 #include "data/handler_ids.h"
 #include "runtime/frame/frame.h"
-#include "runtime/units/core_blocks.h"
+#include "runtime/core_units/core_blocks.h"
 #include "runtime/frame/unit_type.h"
 
 namespace lizhi::data {

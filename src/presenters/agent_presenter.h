@@ -58,7 +58,13 @@ class AgentPresenter {
   bool own_ = false;        // the server could not load the character
 };
 
-// The program's presenter, on the start-up window's agent unit.
+// The program's presenter, on the agent unit the application names before the
+// first call (the start-up window's).
+struct AgentUnitRef {
+  uint32_t windowId = 0;
+  uint32_t unitId = 0;
+};
+void UseAgentUnit(AgentUnitRef unit);
 void ShowAgent();
 void HideAgent();
 void SpeakLine(std::string_view line);

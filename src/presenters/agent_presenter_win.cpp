@@ -5,47 +5,45 @@
 #include <memory>
 #include <string>
 
-#include "data/startup_window.h"
-#include "presenters/agent_block.h"
+#include "units/agent/agent_block.h"
 #include "presenters/agent_presenter.h"
-#include "presenters/agent_unit.h"
+#include "units/agent/agent_unit.h"
 #include "presenters/character_window_win.h"
-#include "data/character.h"
+#include "presenters/character.h"
 #include "runtime/base/monitor_dpi_win.h"
 #include "runtime/frame/frame.h"
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 
 namespace lizhi::presenters {
 
 namespace {
 
-constexpr uint32_t kWindow = rt::kStartupWindowId;
-constexpr uint32_t kUnit = data::kAgentUnit;
+AgentUnitRef g_agent;
 
 // A click on our own character is the agent unit's Click, a double click its
 // DblClick: the handlers the template binds do the rest.
 void OwnClick(void*, int32_t keys, int32_t x, int32_t y) {
-  agent::FireMouseEvent(kWindow, kUnit, agent::kEventClick, keys, x, y);
+  agent::FireMouseEvent(g_agent.windowId, g_agent.unitId, agent::kEventClick, keys, x, y);
 }
 void OwnDoubleClick(void*, int32_t keys, int32_t x, int32_t y) {
-  agent::FireMouseEvent(kWindow, kUnit, agent::kEventDblClick, keys, x, y);
+  agent::FireMouseEvent(g_agent.windowId, g_agent.unitId, agent::kEventDblClick, keys, x, y);
 }
 
 class ProgramStage final : public AgentStage {
  public:
   void SetCharacterSize(int32_t width, int32_t height) override {
-    rt::WriteUnitProperty(kWindow, kUnit, agent::kCharacterWidth, rt::MakeInt(width));
-    rt::WriteUnitProperty(kWindow, kUnit, agent::kCharacterHeight, rt::MakeInt(height));
+    rt::WriteUnitProperty(g_agent.windowId, g_agent.unitId, agent::kCharacterWidth, rt::MakeInt(width));
+    rt::WriteUnitProperty(g_agent.windowId, g_agent.unitId, agent::kCharacterHeight, rt::MakeInt(height));
   }
-  bool Load(std::string_view path) override { return agent::Load(kWindow, kUnit, path); }
-  void MoveTo(int32_t x, int32_t y, int32_t speed) override { agent::MoveTo(kWindow, kUnit, x, y, speed); }
-  void Show() override { agent::Show(kWindow, kUnit); }
-  void Hide() override { agent::Hide(kWindow, kUnit); }
+  bool Load(std::string_view path) override { return agent::Load(g_agent.windowId, g_agent.unitId, path); }
+  void MoveTo(int32_t x, int32_t y, int32_t speed) override { agent::MoveTo(g_agent.windowId, g_agent.unitId, x, y, speed); }
+  void Show() override { agent::Show(g_agent.windowId, g_agent.unitId); }
+  void Hide() override { agent::Hide(g_agent.windowId, g_agent.unitId); }
   void Speak(std::string_view line) override {
     const std::string text(line);
-    agent::Speak(kWindow, kUnit, rt::MakeTextValue(text.c_str()));
+    agent::Speak(g_agent.windowId, g_agent.unitId, rt::MakeTextValue(text.c_str()));
   }
-  void Play(std::string_view animation) override { agent::Play(kWindow, kUnit, animation); }
+  void Play(std::string_view animation) override { agent::Play(g_agent.windowId, g_agent.unitId, animation); }
   int32_t ScreenWidth() override { return GetSystemMetrics(SM_CXSCREEN); }
   int32_t ScreenHeight() override { return GetSystemMetrics(SM_CYSCREEN); }
   std::string ProgramDirectory() override { return rt::Runtime().programDirectory; }
@@ -65,7 +63,7 @@ class ProgramStage final : public AgentStage {
   CharacterWindow& Own() {
     if (!own_) {
       // Owned by the start-up window, so that it goes with it at the end.
-      auto owner = static_cast<HWND>(rt::UnitWindowHandle(kWindow, rt::kWindowUnitId));
+      auto owner = static_cast<HWND>(rt::UnitWindowHandle(g_agent.windowId, rt::kWindowUnitId));
       own_ = std::make_unique<CharacterWindow>(owner, CharacterCallbacks{&OwnClick, &OwnDoubleClick, nullptr});
     }
     return *own_;
@@ -81,6 +79,7 @@ AgentPresenter& Presenter() {
 
 }  // namespace
 
+void UseAgentUnit(AgentUnitRef unit) { g_agent = unit; }
 void ShowAgent() { Presenter().ShowAgent(); }
 void HideAgent() { Presenter().HideAgent(); }
 void SpeakLine(std::string_view line) { Presenter().SpeakLine(line); }

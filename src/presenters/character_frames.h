@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "data/character.h"
+#include "presenters/character.h"
 
 namespace lizhi::presenters {
 

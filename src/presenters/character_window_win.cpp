@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "data/character.h"
+#include "presenters/character.h"
 #include "presenters/character_balloon.h"
 #include "runtime/base/monitor_dpi_win.h"
 #include "runtime/base/window_class_win.h"

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "data/startup_window.h"
+#include "runtime/base/fatal.h"
 #include "runtime/base/memory.h"
-#include "runtime/frame/fatal.h"
 #include "runtime/frame/frame.h"
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 #include "runtime/base/runtime_texts.h"
 #include "runtime/frame/unit_type.h"
 #include "runtime/frame/window_table.h"

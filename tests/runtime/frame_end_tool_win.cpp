@@ -9,7 +9,7 @@
 
 #include "app/program_units_win.h"
 #include "data/startup_window.h"
-#include "runtime/frame/fatal.h"
+#include "runtime/base/fatal.h"
 #include "runtime/frame/frame.h"
 #include "runtime/frame/window_table.h"
 

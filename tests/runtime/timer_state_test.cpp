@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "runtime/units/timer_state.h"
+#include "runtime/core_units/timer_state.h"
 
 namespace lizhi {
 namespace {

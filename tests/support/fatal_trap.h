@@ -3,8 +3,8 @@
 #pragma once
 #include <string>
 
-#include "runtime/frame/fatal.h"
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/fatal.h"
+#include "runtime/base/runtime_state.h"
 
 namespace lizhi::test {
 

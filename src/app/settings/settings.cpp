@@ -5,7 +5,7 @@
 #include "app/settings/ini_editor.h"
 #include "runtime/commands/files.h"
 #include "runtime/commands/ini.h"
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 
 namespace lizhi::app {
 

@@ -2,7 +2,7 @@
 
 #include "runtime/commands/files.h"
 #include "runtime/commands/gbk_text.h"
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 
 namespace lizhi::app {
 

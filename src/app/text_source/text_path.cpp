@@ -5,7 +5,7 @@
 #include "app/text_source/text_source.h"
 #include "data/built_in_text.h"
 #include "runtime/commands/files.h"
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 
 namespace lizhi::app {
 

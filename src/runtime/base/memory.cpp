@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "runtime/frame/fatal.h"
+#include "runtime/base/fatal.h"
 #include "runtime/base/heap.h"
 #include "runtime/base/runtime_texts.h"
 

@@ -5,7 +5,7 @@
 
 #include "runtime/commands/command_texts.h"
 #include "runtime/commands/date_time.h"
-#include "runtime/frame/fatal.h"
+#include "runtime/base/fatal.h"
 #include "runtime/base/memory.h"
 
 namespace lizhi::rt {

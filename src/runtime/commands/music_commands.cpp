@@ -1,6 +1,7 @@
 #include "runtime/commands/music_commands.h"
 
 #include "runtime/base/memory.h"
+#include "runtime/frame/music_stop.h"
 #include "runtime/music/player_entries.h"
 
 namespace lizhi::rt {
@@ -63,6 +64,7 @@ void RemoveCurrentPlayer() {
 }
 
 void PlayMusic(const music::LazyModule& module, const PlayMusicRequest& request) {
+  RegisterMusicStop(&StopAllMusic);  // the frame stops it at 2016 and at the end
   RemoveCurrentPlayer();
   if (!request.play || request.nameList.empty()) return;
   static const music::LazyModule* initialised = nullptr;

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "runtime/commands/command_texts.h"
-#include "runtime/frame/fatal.h"
+#include "runtime/base/fatal.h"
 
 namespace lizhi::rt {
 

@@ -30,9 +30,6 @@ std::vector<PopupCall>& PopupCalls();
 void SetInputBoxAnswer(std::optional<std::string> typed);
 int32_t LastInputBoxMode();
 
-// What the stand-in common dialog answers: a chosen path, or none for Cancel.
-void SetFileChooserAnswer(std::optional<std::string> path);
-
 // How often the frame was asked to stop all music.
 int32_t& StopAllMusicRequests();
 

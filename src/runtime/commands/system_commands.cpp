@@ -10,7 +10,7 @@
 #include "runtime/commands/frame_calls.h"
 #include "runtime/commands/ini.h"
 #include "runtime/commands/random.h"
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 
 namespace lizhi::rt {
 

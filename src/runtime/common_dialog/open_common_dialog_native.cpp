@@ -3,18 +3,8 @@
 
 namespace lizhi::rt {
 
-namespace {
-std::optional<std::string> g_chosen;
-}
-
-void native::SetFileChooserAnswer(std::optional<std::string> path) { g_chosen = std::move(path); }
-
-// No dialogs on Linux: a file dialog answers with the path set by the test.
-bool RunCommonDialog(CommonDlgProps& props, void*) {
-  if (props.dialogKind > kDialogSave || !g_chosen) return false;
-  props.fileName = *g_chosen;
-  return true;
-}
+// No dialogs on Linux: every dialog is cancelled.
+bool RunCommonDialog(CommonDlgProps&, void*) { return false; }
 
 bool OpenCommonDialogOfUnit(uint32_t, uint32_t) { return false; }
 

@@ -9,7 +9,7 @@
 #include "runtime/common_dialog/common_dialog_unit.h"
 #include "runtime/common_dialog/open_common_dialog.h"
 #include "runtime/frame/frame.h"
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 #include "runtime/base/win_handles.h"
 
 namespace lizhi::rt {

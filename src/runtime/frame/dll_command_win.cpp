@@ -7,7 +7,7 @@
 
 #include "runtime/frame/dll_command.h"
 #include "runtime/frame/dll_resolver_win.h"
-#include "runtime/frame/fatal.h"
+#include "runtime/base/fatal.h"
 #include "runtime/base/runtime_texts.h"
 #include "runtime/base/win_handles.h"
 

@@ -5,19 +5,18 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 #include "runtime/base/typed_value.h"
 
 namespace lizhi::rt {
 
 constexpr uint32_t kStartupWindowId = 0x52010001;
 constexpr uint32_t kWindowUnitId = 0x06010000;  // a window's own record
-constexpr uint32_t kMenuCommandBase = 20000;
 constexpr uint32_t kEndRequestMessage = 0x83E7;  // wParam = exit code
 
 // What the build hands the frame: the run mode and the stored window template.
 struct ProgramInfo {
-  int32_t runMode = 3;
+  int32_t runMode = kRunModeProgram;
   const uint8_t* windowTemplate = nullptr;
   size_t windowTemplateSize = 0;
 };
@@ -46,13 +45,6 @@ void WriteUnitProperty(uint32_t windowId, uint32_t unitId, int32_t index, const 
 void* UnitWindowHandle(uint32_t windowId, uint32_t unitId);
 // The unit object created by its type's Create entry, or null.
 void* UnitObject(uint32_t windowId, uint32_t unitId);
-
-// Routines called while the program is idle, for as long as their window lives.
-using IdleRoutine = void (*)(intptr_t argument);
-void AddIdleCallback(void* window, IdleRoutine routine, intptr_t argument);
-
-// The hidden tool window that receives the runtime's own messages (end requests).
-void* RuntimeMessageWindow();
 
 // Pops up the template menu `menuUnitId` of the window at the cursor.
 void PopupTemplateMenu(uint32_t windowId, uint32_t menuUnitId);

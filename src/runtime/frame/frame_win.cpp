@@ -12,12 +12,12 @@
 #include "runtime/base/window_class_win.h"
 
 #include "runtime/frame/dll_command.h"
-#include "runtime/frame/fatal.h"
+#include "runtime/base/fatal.h"
 #include "runtime/frame/frame.h"
 #include "runtime/frame/frame_windows_win.h"
-#include "runtime/commands/music_commands.h"
+#include "runtime/frame/music_stop.h"
 #include "runtime/base/runtime_texts.h"
-#include "runtime/units/core_blocks.h"
+#include "runtime/core_units/core_blocks.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/frame/window_table.h"
 
@@ -75,6 +75,8 @@ std::optional<win::OleScope>& Ole() {
 
 bool g_initialised = false;
 
+// Routines run while the program is idle, for as long as their window lives.
+using IdleRoutine = void (*)(intptr_t argument);
 struct IdleEntry {
   HWND window;
   IdleRoutine routine;
@@ -136,12 +138,6 @@ void InitialiseRuntime(const ProgramInfo& info) {
 }
 
 void RegisterExitRoutine(ExitRoutine routine) { Runtime().exitRoutine = routine; }
-
-void* RuntimeMessageWindow() { return Messages().get(); }
-
-void AddIdleCallback(void* window, IdleRoutine routine, intptr_t argument) {
-  g_idle.push_back(IdleEntry{static_cast<HWND>(window), routine, argument});
-}
 
 void LoadWindow(uint32_t windowId) {
   WindowEntry* entry = Windows().Find(windowId);
@@ -251,7 +247,7 @@ void EndProgram(int32_t exitCode) {
   }
   ReleaseDllCommands();
   Messages().Destroy();
-  StopAllMusic();
+  StopRegisteredMusic();
   Ole().reset();
   ExitProcess(static_cast<UINT>(exitCode));
 }

@@ -3,8 +3,9 @@
 #include "runtime/menus/menu_windows_win.h"
 
 #include "runtime/frame/frame.h"
+#include "runtime/frame/property_indexes.h"
 #include "runtime/menus/menu_model.h"
-#include "runtime/units/core_blocks.h"
+#include "runtime/core_units/core_blocks.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/base/win_handles.h"
 #include "runtime/base/window_class_win.h"
@@ -76,10 +77,10 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     case WM_CTLCOLORSTATIC:
       return reinterpret_cast<LRESULT>(OnLabelColour(*entry, reinterpret_cast<HDC>(wParam)));
     case WM_SETFOCUS:
-      FireUnitEvent(entry->record.windowId, kWindowUnitId, -7);
+      FireUnitEvent(entry->record.windowId, kWindowUnitId, kEventFocusGained);
       return 0;
     case WM_KILLFOCUS:
-      FireUnitEvent(entry->record.windowId, kWindowUnitId, -8);
+      FireUnitEvent(entry->record.windowId, kWindowUnitId, kEventFocusLost);
       return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
@@ -130,7 +131,7 @@ HWND CreateTemplateWindow(WindowEntry& entry) {
   if (!window) return nullptr;
   entry.window = window;
   entry.units.clear();
-  RebuildMenuBar(entry);
+  RebuildMenuBar(window, entry.record);
   if (entry.alwaysOnTop) ApplyAlwaysOnTop(entry);
   return window;
 }
@@ -138,13 +139,13 @@ HWND CreateTemplateWindow(WindowEntry& entry) {
 void ShowTemplateWindow(WindowEntry& entry) {
   HWND window = static_cast<HWND>(entry.window);
   if (!window) return;
-  if (!entry.shownOnce && Runtime().runMode != 0) {
+  if (!entry.shownOnce && Runtime().runMode != kRunModePlain) {
     entry.shownOnce = true;
-    if (entry.windowState == 3) {
+    if (entry.windowState == kWindowMaximised) {
       ApplyWindowState(entry);
       ShowWindow(window, SW_SHOW);
     } else {
-      ShowWindow(window, entry.windowState == 2 ? SW_SHOWMINIMIZED : SW_SHOW);
+      ShowWindow(window, entry.windowState == kWindowMinimised ? SW_SHOWMINIMIZED : SW_SHOW);
     }
     return;
   }
@@ -159,10 +160,10 @@ void ApplyWindowState(WindowEntry& entry) {
   const int screenH = GetSystemMetrics(SM_CYSCREEN);
   const bool thickFrame = (GetWindowLongA(window, GWL_STYLE) & WS_THICKFRAME) != 0;
   switch (entry.windowState) {
-    case 0:
+    case kWindowNormal:
       ShowWindow(window, SW_SHOWNORMAL);
       break;
-    case 1: {
+    case kWindowCentred: {
       if (IsIconic(window) || IsZoomed(window)) ShowWindow(window, SW_RESTORE);
       RECT r;
       GetWindowRect(window, &r);
@@ -171,10 +172,10 @@ void ApplyWindowState(WindowEntry& entry) {
       if (r.left != x || r.top != y) SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
       break;
     }
-    case 2:
+    case kWindowMinimised:
       ShowWindow(window, SW_MINIMIZE);
       break;
-    case 3:
+    case kWindowMaximised:
       if (thickFrame) {
         ShowWindow(window, SW_MAXIMIZE);
       } else {
@@ -199,6 +200,12 @@ void ApplyAlwaysOnTop(WindowEntry& entry) {
       SetWindowPos(static_cast<HWND>(other.window), HWND_TOPMOST, 0, 0, 0, 0, flags);
     }
   }
+}
+
+void PopupTemplateMenu(uint32_t windowId, uint32_t menuUnitId) {
+  WindowEntry* entry = Windows().Find(windowId);
+  if (!entry || !entry->window) return;
+  PopupMenuRecord(static_cast<HWND>(entry->window), entry->record, menuUnitId);
 }
 
 }  // namespace lizhi::rt

@@ -3,10 +3,12 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <iterator>
 
-#include "runtime/frame/fatal.h"
+#include "runtime/base/fatal.h"
 #include "runtime/frame/frame.h"
 #include "runtime/frame/frame_windows_win.h"
+#include "runtime/frame/property_indexes.h"
 #include "runtime/menus/menu_properties_win.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/runtime_texts.h"
@@ -18,9 +20,6 @@ namespace lizhi::rt {
 namespace {
 
 constexpr int32_t kPositionLimit = 32627;
-constexpr int32_t kOwnBase = 8;
-constexpr int32_t kWindowStateIndex = 18;
-constexpr int32_t kAlwaysOnTopIndex = 29;
 
 constexpr uint32_t kFlagVisible = 1;
 constexpr uint32_t kFlagDisabled = 2;
@@ -57,89 +56,121 @@ RECT PlacedRect(HWND window) {
   return r;
 }
 
-TypedValue ReadCommon(WindowEntry& entry, UnitRecord& unit, int32_t index) {
-  HWND live = LiveWindowOf(entry, unit.unitId);
-  const UnitBody& b = unit.body;
-  switch (index) {
-    case 0:
-    case 1: {
-      if (!live) return MakeInt(index == 0 ? b.left : b.top);
-      RECT r = PlacedRect(live);
-      return MakeInt(index == 0 ? r.left : r.top);
-    }
-    case 2:
-    case 3: {
-      if (!live) return MakeInt(index == 2 ? b.width : b.height);
-      RECT r;
-      GetWindowRect(live, &r);
-      return MakeInt(index == 2 ? r.right - r.left : r.bottom - r.top);
-    }
-    case 4:
-      return MakeTextValue(CopyText(b.tag));
-    case 5:
-      return MakeLogical(live ? IsWindowVisible(live) != FALSE : (b.stateFlags & kFlagVisible) != 0);
-    case 6:
-      return MakeLogical(live ? IsWindowEnabled(live) == FALSE : (b.stateFlags & kFlagDisabled) != 0);
-    case 7: {
-      TypedValue v{0, 0, kTypeBytes};
-      SetPointer(v, MakeByteArray(b.cursor.data(), b.cursor.size()));
-      return v;
-    }
-    default:
-      return {};
+// The common properties, one reader and one writer each. Position and size come
+// from the live window when there is one, else from the record; writes go to the
+// record and, when the unit lives, to its window.
+using CommonReader = TypedValue (*)(const UnitBody& b, HWND live);
+using CommonWriter = void (*)(WindowEntry& entry, UnitRecord& unit, HWND live, const TypedValue& value);
+
+TypedValue ReadLeft(const UnitBody& b, HWND live) { return MakeInt(live ? PlacedRect(live).left : b.left); }
+TypedValue ReadTop(const UnitBody& b, HWND live) { return MakeInt(live ? PlacedRect(live).top : b.top); }
+
+RECT ScreenRect(HWND live) {
+  RECT r;
+  GetWindowRect(live, &r);
+  return r;
+}
+TypedValue ReadWidth(const UnitBody& b, HWND live) {
+  if (!live) return MakeInt(b.width);
+  const RECT r = ScreenRect(live);
+  return MakeInt(r.right - r.left);
+}
+TypedValue ReadHeight(const UnitBody& b, HWND live) {
+  if (!live) return MakeInt(b.height);
+  const RECT r = ScreenRect(live);
+  return MakeInt(r.bottom - r.top);
+}
+TypedValue ReadTag(const UnitBody& b, HWND) { return MakeTextValue(CopyText(b.tag)); }
+TypedValue ReadVisible(const UnitBody& b, HWND live) {
+  return MakeLogical(live ? IsWindowVisible(live) != FALSE : (b.stateFlags & kFlagVisible) != 0);
+}
+TypedValue ReadDisabled(const UnitBody& b, HWND live) {
+  return MakeLogical(live ? IsWindowEnabled(live) == FALSE : (b.stateFlags & kFlagDisabled) != 0);
+}
+TypedValue ReadCursor(const UnitBody& b, HWND) {
+  TypedValue v{0, 0, kTypeBytes};
+  SetPointer(v, MakeByteArray(b.cursor.data(), b.cursor.size()));
+  return v;
+}
+
+constexpr UINT kMoveFlags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+constexpr UINT kSizeFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+int32_t Position(const TypedValue& value) { return std::clamp(IntOf(value), -kPositionLimit, kPositionLimit); }
+int32_t Extent(const TypedValue& value) { return std::clamp(IntOf(value), 0, kPositionLimit); }
+
+void WriteLeft(WindowEntry&, UnitRecord& unit, HWND live, const TypedValue& value) {
+  unit.body.left = Position(value);
+  if (live) SetWindowPos(live, nullptr, unit.body.left, PlacedRect(live).top, 0, 0, kMoveFlags);
+}
+void WriteTop(WindowEntry&, UnitRecord& unit, HWND live, const TypedValue& value) {
+  unit.body.top = Position(value);
+  if (live) SetWindowPos(live, nullptr, PlacedRect(live).left, unit.body.top, 0, 0, kMoveFlags);
+}
+void WriteWidth(WindowEntry&, UnitRecord& unit, HWND live, const TypedValue& value) {
+  unit.body.width = Extent(value);
+  if (!live) return;
+  const RECT r = ScreenRect(live);
+  SetWindowPos(live, nullptr, 0, 0, unit.body.width, r.bottom - r.top, kSizeFlags);
+}
+void WriteHeight(WindowEntry&, UnitRecord& unit, HWND live, const TypedValue& value) {
+  unit.body.height = Extent(value);
+  if (!live) return;
+  const RECT r = ScreenRect(live);
+  SetWindowPos(live, nullptr, 0, 0, r.right - r.left, unit.body.height, kSizeFlags);
+}
+void WriteTag(WindowEntry&, UnitRecord& unit, HWND, const TypedValue& value) {
+  if (auto tag = WrittenText(value)) unit.body.tag = *tag;
+}
+void WriteVisible(WindowEntry& entry, UnitRecord& unit, HWND live, const TypedValue& value) {
+  const bool visible = IntOf(value) != 0;
+  SetFlag(unit.body.stateFlags, kFlagVisible, visible);
+  if (!live) return;
+  if (unit.unitId == kWindowUnitId && visible) {
+    ShowTemplateWindow(entry);
+  } else {
+    ShowWindow(live, visible ? SW_SHOW : SW_HIDE);
   }
+}
+void WriteDisabled(WindowEntry&, UnitRecord& unit, HWND live, const TypedValue& value) {
+  const bool disabled = IntOf(value) != 0;
+  SetFlag(unit.body.stateFlags, kFlagDisabled, disabled);
+  if (live) EnableWindow(live, !disabled);
+}
+void WriteCursor(WindowEntry&, UnitRecord& unit, HWND, const TypedValue& value) {
+  if (auto cursor = WrittenBytes(value)) unit.body.cursor.assign(cursor->begin(), cursor->end());
+}
+
+struct CommonProperty {
+  int32_t index;
+  CommonReader read;
+  CommonWriter write;
+};
+constexpr CommonProperty kCommonProperties[] = {
+    {prop::kLeft, &ReadLeft, &WriteLeft},          {prop::kTop, &ReadTop, &WriteTop},
+    {prop::kWidth, &ReadWidth, &WriteWidth},       {prop::kHeight, &ReadHeight, &WriteHeight},
+    {prop::kTag, &ReadTag, &WriteTag},             {prop::kVisible, &ReadVisible, &WriteVisible},
+    {prop::kDisabled, &ReadDisabled, &WriteDisabled}, {prop::kCursor, &ReadCursor, &WriteCursor},
+};
+static_assert(std::size(kCommonProperties) == prop::kOwnBase);
+constexpr bool InIndexOrder() {
+  for (int32_t i = 0; i < prop::kOwnBase; ++i) {
+    if (kCommonProperties[i].index != i) return false;
+  }
+  return true;
+}
+static_assert(InIndexOrder(), "the table is indexed by property index");
+
+const CommonProperty* CommonAt(int32_t index) {
+  return index >= 0 && index < prop::kOwnBase ? &kCommonProperties[index] : nullptr;
+}
+
+TypedValue ReadCommon(WindowEntry& entry, UnitRecord& unit, int32_t index) {
+  const CommonProperty* p = CommonAt(index);
+  return p ? p->read(unit.body, LiveWindowOf(entry, unit.unitId)) : TypedValue{};
 }
 
 void WriteCommon(WindowEntry& entry, UnitRecord& unit, int32_t index, const TypedValue& value) {
-  HWND live = LiveWindowOf(entry, unit.unitId);
-  UnitBody& b = unit.body;
-  const int32_t n = IntOf(value);
-  switch (index) {
-    case 0:
-    case 1: {
-      const int32_t v = std::clamp(n, -kPositionLimit, kPositionLimit);
-      (index == 0 ? b.left : b.top) = v;
-      if (live) {
-        RECT r = PlacedRect(live);
-        SetWindowPos(live, nullptr, index == 0 ? v : r.left, index == 1 ? v : r.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-      }
-      break;
-    }
-    case 2:
-    case 3: {
-      const int32_t v = std::clamp(n, 0, kPositionLimit);
-      (index == 2 ? b.width : b.height) = v;
-      if (live) {
-        RECT r;
-        GetWindowRect(live, &r);
-        SetWindowPos(live, nullptr, 0, 0, index == 2 ? v : r.right - r.left, index == 3 ? v : r.bottom - r.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-      }
-      break;
-    }
-    case 4:
-      if (auto tag = WrittenText(value)) b.tag = *tag;
-      break;
-    case 5:
-      SetFlag(b.stateFlags, kFlagVisible, n != 0);
-      if (!live) break;
-      if (unit.unitId == kWindowUnitId && n != 0) {
-        ShowTemplateWindow(entry);
-      } else {
-        ShowWindow(live, n != 0 ? SW_SHOW : SW_HIDE);
-      }
-      break;
-    case 6:
-      SetFlag(b.stateFlags, kFlagDisabled, n != 0);
-      if (live) EnableWindow(live, n == 0);
-      break;
-    case 7:
-      if (auto cursor = WrittenBytes(value)) b.cursor.assign(cursor->begin(), cursor->end());
-      break;
-    default:
-      break;
-  }
+  if (const CommonProperty* p = CommonAt(index)) p->write(entry, unit, LiveWindowOf(entry, unit.unitId), value);
 }
 
 LiveUnit& RequireLiveUnit(WindowEntry& entry, uint32_t unitId) {
@@ -156,15 +187,15 @@ TypedValue ReadUnitProperty(uint32_t windowId, uint32_t unitId, int32_t index, i
   UnitRecord* unit = RecordOf(entry, unitId);
   if (!unit) FatalRuntimeError(text::kUnitWindowMissing);
   if (unit->isMenuItem()) return ReadMenuProperty(*unit, index);
-  if (index < kOwnBase) return ReadCommon(entry, *unit, index);
+  if (index < prop::kOwnBase) return ReadCommon(entry, *unit, index);
   if (unitId == kWindowUnitId) {
-    if (index == kWindowStateIndex) return MakeInt(entry.windowState);
-    if (index == kAlwaysOnTopIndex) return MakeInt(entry.alwaysOnTop);
+    if (index == prop::kWindowState) return MakeInt(entry.windowState);
+    if (index == prop::kAlwaysOnTop) return MakeInt(entry.alwaysOnTop);
     return {};
   }
   LiveUnit& live = RequireLiveUnit(entry, unitId);
   TypedValue out;
-  if (live.type->readProperty && live.type->readProperty(live.object, index - kOwnBase, out)) return out;
+  if (live.type->readProperty && live.type->readProperty(live.object, index - prop::kOwnBase, out)) return out;
   return {};
 }
 
@@ -173,22 +204,22 @@ void WriteUnitProperty(uint32_t windowId, uint32_t unitId, int32_t index, const 
   if (unitId == 0) unitId = kWindowUnitId;
   UnitRecord* unit = RecordOf(entry, unitId);
   if (!unit) FatalRuntimeError(text::kUnitWindowMissing);
-  if (unit->isMenuItem()) return WriteMenuProperty(entry, *unit, index, value);
-  if (index < kOwnBase) return WriteCommon(entry, *unit, index, value);
+  if (unit->isMenuItem()) return WriteMenuProperty(entry.window, entry.record, *unit, index, value);
+  if (index < prop::kOwnBase) return WriteCommon(entry, *unit, index, value);
   if (unitId == kWindowUnitId) {
     HWND window = static_cast<HWND>(entry.window);
-    if (index == kWindowStateIndex) {
-      entry.windowState = std::clamp(IntOf(value), 0, 3);
+    if (index == prop::kWindowState) {
+      entry.windowState = std::clamp(IntOf(value), int32_t{kWindowNormal}, int32_t{kWindowMaximised});
       // Applied at once only while visible; otherwise at the first showing.
       if (window && IsWindowVisible(window)) ApplyWindowState(entry);
-    } else if (index == kAlwaysOnTopIndex) {
+    } else if (index == prop::kAlwaysOnTop) {
       entry.alwaysOnTop = IntOf(value);
       ApplyAlwaysOnTop(entry);
     }
     return;
   }
   LiveUnit& live = RequireLiveUnit(entry, unitId);
-  if (live.type->propertyWritten) live.type->propertyWritten(live.object, index - kOwnBase, arrayIndex, value);
+  if (live.type->propertyWritten) live.type->propertyWritten(live.object, index - prop::kOwnBase, arrayIndex, value);
 }
 
 void* UnitWindowHandle(uint32_t windowId, uint32_t unitId) {

@@ -8,12 +8,16 @@ namespace lizhi::rt {
 struct EventRecord {
   uint32_t windowId = 0;
   uint32_t unitId = 0;
-  int32_t eventIndex = 0;  // negative: common events (-7 focus gained, -8 lost)
+  int32_t eventIndex = 0;  // negative: the common events below
   int32_t argCount = 0;    // 0..5
   int32_t args[5] = {};
   int32_t hasResult = 0;  // set by the frame when the handler returned a value
   int32_t result = 0;
 };
+
+// Events every unit with a window fires, without arguments.
+constexpr int32_t kEventFocusGained = -7;  // WM_SETFOCUS
+constexpr int32_t kEventFocusLost = -8;    // WM_KILLFOCUS
 
 enum HostCode : int32_t {
   kHostWindowTable = 1001,

@@ -1,10 +1,10 @@
 #include <windows.h>
 
-#include "runtime/frame/fatal.h"
+#include "runtime/base/fatal.h"
 #include "runtime/frame/frame.h"
 #include "runtime/base/memory.h"
-#include "runtime/commands/music_commands.h"
-#include "runtime/frame/runtime_state.h"
+#include "runtime/frame/music_stop.h"
+#include "runtime/base/runtime_state.h"
 #include "runtime/base/runtime_texts.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/frame/window_table.h"
@@ -61,7 +61,7 @@ intptr_t UnitHostCallback(int32_t code, intptr_t first, intptr_t second) {
       if (state.suppressionCount > 0) --state.suppressionCount;
       return 0;
     case kHostStopMusic:
-      StopAllMusic();
+      StopRegisteredMusic();
       return 0;
     case kHostProcessMessages:
       return ProcessPendingMessages() ? 1 : 0;

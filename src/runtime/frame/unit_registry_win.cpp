@@ -2,7 +2,7 @@
 
 #include "runtime/common_dialog/common_dialog_unit.h"
 #include "runtime/frame/unit_type.h"
-#include "runtime/units/core_units.h"
+#include "runtime/core_units/core_units.h"
 
 namespace lizhi::rt {
 

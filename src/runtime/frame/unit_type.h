@@ -8,18 +8,9 @@
 #include <vector>
 
 #include "runtime/base/typed_value.h"
+#include "runtime/base/unit_type_ids.h"
 
 namespace lizhi::rt {
-
-constexpr uint32_t kUnitTypeWindow = 0x00010001;
-constexpr uint32_t kUnitTypeMenu = 0x00010003;
-constexpr uint32_t kUnitTypeLabel = 0x0001000A;
-constexpr uint32_t kUnitTypeButton = 0x0001000B;
-constexpr uint32_t kUnitTypeCommonDlg = 0x0001001F;
-constexpr uint32_t kUnitTypeTimer = 0x00010020;
-constexpr uint32_t kUnitTypeTrayIcon = 0x00030001;
-constexpr uint32_t kUnitTypeTip = 0x00050001;
-constexpr uint32_t kUnitTypeAgent = 0x00070001;
 
 // Descriptor flags: a type whose flags hold either bit fires events.
 constexpr uint32_t kTypeFiresEvents = 0x04;

@@ -1,9 +1,9 @@
 #include "runtime/base/memory.h"
 #include "runtime/frame/window_table.h"
 
-#include "runtime/frame/fatal.h"
+#include "runtime/base/fatal.h"
 #include "runtime/frame/frame.h"
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 #include "runtime/base/runtime_texts.h"
 
 namespace lizhi::rt {

@@ -1,6 +1,5 @@
 #include "runtime/menus/menu_model.h"
 
-#include "runtime/frame/frame.h"
 
 namespace lizhi::rt {
 

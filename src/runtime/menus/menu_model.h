@@ -11,6 +11,9 @@
 
 namespace lizhi::rt {
 
+// A menu record's WM_COMMAND id is this base plus its position in the window.
+constexpr uint32_t kMenuCommandBase = 20000;
+
 struct MenuEntry {
   enum class Kind { String, Separator, Popup };
   Kind kind = Kind::String;

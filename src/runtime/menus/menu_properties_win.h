@@ -4,12 +4,12 @@
 #include <cstdint>
 
 #include "runtime/base/typed_value.h"
-#include "runtime/frame/window_table.h"
+#include "runtime/template/window_template.h"
 
 namespace lizhi::rt {
 
 TypedValue ReadMenuProperty(const UnitRecord& item, int32_t index);
-// A change of caption or flag rebuilds the window's menu bar.
-void WriteMenuProperty(WindowEntry& entry, UnitRecord& item, int32_t index, const TypedValue& value);
+// A change of caption or flag rebuilds the menu bar of `window` (an HWND, or null).
+void WriteMenuProperty(void* window, const WindowRecord& record, UnitRecord& item, int32_t index, const TypedValue& value);
 
 }  // namespace lizhi::rt

@@ -1,7 +1,6 @@
 #include "runtime/menus/menu_windows_win.h"
 
 #include "runtime/base/win_handles.h"
-#include "runtime/frame/frame.h"
 
 namespace lizhi::rt {
 
@@ -39,25 +38,21 @@ HMENU CreateMenuFromEntries(const std::vector<MenuEntry>& entries, bool popup) {
   return menu;
 }
 
-void RebuildMenuBar(WindowEntry& entry) {
-  HWND window = static_cast<HWND>(entry.window);
+void RebuildMenuBar(HWND window, const WindowRecord& record) {
   if (!window) return;
-  const bool ownerDraw = (entry.record.units[0].body.stateFlags & kOwnerDrawMenus) != 0;
-  std::vector<MenuEntry> bar = BuildMenuBar(entry.record, ownerDraw);
+  const bool ownerDraw = (record.units[0].body.stateFlags & kOwnerDrawMenus) != 0;
+  std::vector<MenuEntry> bar = BuildMenuBar(record, ownerDraw);
   win::Menu old(GetMenu(window));
   SetMenu(window, bar.empty() ? nullptr : CreateMenuFromEntries(bar, false));
   old.reset();
   DrawMenuBar(window);
 }
 
-void PopupTemplateMenu(uint32_t windowId, uint32_t menuUnitId) {
-  WindowEntry* entry = Windows().Find(windowId);
-  if (!entry || !entry->window) return;
-  HWND window = static_cast<HWND>(entry->window);
-  int position = entry->record.MenuPosition(menuUnitId);
+void PopupMenuRecord(HWND window, const WindowRecord& record, uint32_t menuUnitId) {
+  int position = record.MenuPosition(menuUnitId);
   if (position < 0) return;
-  const bool ownerDraw = (entry->record.units[0].body.stateFlags & kOwnerDrawMenus) != 0;
-  auto entries = BuildPopupMenu(entry->record, static_cast<size_t>(position), ownerDraw);
+  const bool ownerDraw = (record.units[0].body.stateFlags & kOwnerDrawMenus) != 0;
+  auto entries = BuildPopupMenu(record, static_cast<size_t>(position), ownerDraw);
   if (!entries) return;
   win::Menu menu(CreateMenuFromEntries(*entries, true));
   if (!menu) return;

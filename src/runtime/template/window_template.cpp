@@ -1,7 +1,7 @@
 #include "runtime/template/window_template.h"
 
 #include "runtime/base/byte_stream.h"
-#include "runtime/frame/unit_type.h"
+#include "runtime/base/unit_type_ids.h"
 
 namespace lizhi::rt {
 

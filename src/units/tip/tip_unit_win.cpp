@@ -1,7 +1,8 @@
 #include "units/tip/tip_unit.h"
 
+// The image list's stream reader (commctrl.h) is declared only where IStream
+// (objidl.h) is known.
 #include <windows.h>
-// The image list's stream reader is declared only where IStream is known.
 #include <objidl.h>
 #include <commctrl.h>
 

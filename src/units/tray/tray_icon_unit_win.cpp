@@ -15,7 +15,7 @@
 #include "runtime/base/win_handles.h"
 #include "runtime/base/window_class_win.h"
 #include "runtime/base/written_value.h"
-#include "runtime/frame/fatal.h"
+#include "runtime/base/fatal.h"
 #include "units/tray/icon_handle_win.h"
 #include "units/tray/locator_win.h"
 #include "units/tray/mouse_events.h"

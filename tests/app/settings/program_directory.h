@@ -4,7 +4,7 @@
 #include <string>
 
 #include "runtime/commands/temp_dir.h"
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 
 namespace lizhi::test {
 

@@ -7,7 +7,7 @@
 #include "runtime/base/runtime_texts.h"
 #include "runtime/template/window_template.h"
 #include "runtime/frame/unit_type.h"
-#include "runtime/units/core_blocks.h"
+#include "runtime/core_units/core_blocks.h"
 #include "runtime/frame/window_table.h"
 #include "support/fatal_trap.h"
 

@@ -6,8 +6,6 @@ namespace lizhi::mpeg::cmath {
 
 inline constexpr double kPi = 3.14159265358979323846264338327950288;
 
-constexpr double Abs(double x) { return x < 0 ? -x : x; }
-
 // Newton's iterations from a power of two above the root decrease steadily
 // until they reach it; they stop at the first step that does not go down.
 constexpr double Sqrt(double x) {

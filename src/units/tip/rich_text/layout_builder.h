@@ -56,7 +56,6 @@ class LayoutBuilder {
   bool NeedsImplicitCell();
   // The run as far as it is measured and kept, and its width.
   Size MeasureWithinReach(const FontKey& font, std::string& text);
-  void HandleTag(const Token& tag);
   // Placing, see layout_place.cpp.
   void PlaceFlow(int flowIndex, const Rect& box, const Rect& clip, DrawList& out);
   void PlaceTable(int tableIndex, int x, int y, int available, const Rect& clip, DrawList& out);

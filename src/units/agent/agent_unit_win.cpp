@@ -1,4 +1,4 @@
-#include "presenters/agent_unit.h"
+#include "units/agent/agent_unit.h"
 
 #include <windows.h>
 #include <agtsvr.h>
@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "presenters/agent_block.h"
-#include "presenters/agent_com_win.h"
-#include "presenters/agent_sink_win.h"
+#include "units/agent/agent_block.h"
+#include "units/agent/agent_com_win.h"
+#include "units/agent/agent_sink_win.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/win_handles.h"
 #include "runtime/frame/unit_host.h"

@@ -1,4 +1,4 @@
-#include "runtime/units/timer_state.h"
+#include "runtime/core_units/timer_state.h"
 
 namespace lizhi::rt {
 

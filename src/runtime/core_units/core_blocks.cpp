@@ -1,4 +1,4 @@
-#include "runtime/units/core_blocks.h"
+#include "runtime/core_units/core_blocks.h"
 
 #include "runtime/base/byte_stream.h"
 

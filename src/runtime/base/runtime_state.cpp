@@ -1,4 +1,4 @@
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 
 namespace lizhi::rt {
 

@@ -1,10 +1,10 @@
-#include "presenters/agent_sink_win.h"
+#include "units/agent/agent_sink_win.h"
 
 #include <oleauto.h>
 
-#include "presenters/agent_block.h"
-#include "presenters/agent_com_win.h"
 #include "runtime/base/win_handles.h"
+#include "units/agent/agent_block.h"
+#include "units/agent/agent_com_win.h"
 
 namespace lizhi::agent {
 

@@ -1,9 +1,9 @@
-#include "runtime/frame/fatal.h"
+#include "runtime/base/fatal.h"
 
 #include <cstddef>
 #include <cstdio>
 
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/runtime_state.h"
 #include "runtime/base/runtime_texts.h"
 
 namespace lizhi::rt {

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "presenters/agent_com_win.h"
+#include "units/agent/agent_com_win.h"
 
 namespace lizhi::agent {
 

@@ -8,8 +8,8 @@
 
 #include "runtime/base/memory.h"
 #include "runtime/base/screen_area.h"
-#include "runtime/units/core_blocks.h"
-#include "runtime/units/core_units.h"
+#include "runtime/core_units/core_blocks.h"
+#include "runtime/core_units/core_units.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/base/win_handles.h"
 #include "runtime/base/written_value.h"
@@ -34,10 +34,10 @@ LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
   auto* unit = reinterpret_cast<ControlUnit*>(data);
   switch (message) {
     case WM_SETFOCUS:
-      FireUnitEvent(unit->windowId, unit->unitId, -7);
+      FireUnitEvent(unit->windowId, unit->unitId, kEventFocusGained);
       break;
     case WM_KILLFOCUS:
-      FireUnitEvent(unit->windowId, unit->unitId, -8);
+      FireUnitEvent(unit->windowId, unit->unitId, kEventFocusLost);
       break;
     case WM_NCDESTROY: {
       RemoveWindowSubclass(window, &ControlProc, kFocusSubclassId);

@@ -1,4 +1,4 @@
-#include "presenters/agent_block.h"
+#include "units/agent/agent_block.h"
 
 #include <gtest/gtest.h>
 

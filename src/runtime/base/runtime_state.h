@@ -8,10 +8,17 @@ namespace lizhi::rt {
 
 using ExitRoutine = void (*)();
 
+// Run modes, given by the build. The program runs in kRunModeProgram; in
+// kRunModeDebug a fatal error also breaks into a debugger; in kRunModePlain a
+// window created hidden ignores its stored window state at its first showing.
+constexpr int32_t kRunModePlain = 0;
+constexpr int32_t kRunModeDebug = 2;
+constexpr int32_t kRunModeProgram = 3;
+
 struct RuntimeState {
   std::string programDirectory;  // no trailing backslash
   std::string executableName;
-  int32_t runMode = 3;           // 2 breaks into a debugger after a fatal error
+  int32_t runMode = kRunModeProgram;
   int32_t suppressionCount = 0;  // events are dropped while above 0
   ExitRoutine exitRoutine = nullptr;
   bool exiting = false;

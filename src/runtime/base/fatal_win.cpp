@@ -1,14 +1,14 @@
 #include <windows.h>
 
-#include "runtime/frame/fatal.h"
-#include "runtime/frame/runtime_state.h"
+#include "runtime/base/fatal.h"
+#include "runtime/base/runtime_state.h"
 #include "runtime/base/runtime_texts.h"
 
 namespace lizhi::rt {
 
 void ShowFatalAndExit(const char* box) {
   MessageBoxA(nullptr, box, text::kFatalCaption, MB_ICONERROR);
-  if (Runtime().runMode == 2) DebugBreak();
+  if (Runtime().runMode == kRunModeDebug) DebugBreak();
   ExitProcess(static_cast<UINT>(-1));
 }
 

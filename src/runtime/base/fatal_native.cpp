@@ -1,7 +1,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "runtime/frame/fatal.h"
+#include "runtime/base/fatal.h"
 
 namespace lizhi::rt {
 void ShowFatalAndExit(const char* text) {
