@@ -113,8 +113,11 @@ void WriteCommon(WindowEntry& entry, UnitRecord& unit, int32_t index, const Type
       if (live) {
         RECT r;
         GetWindowRect(live, &r);
-        SetWindowPos(live, nullptr, 0, 0, index == 2 ? v : r.right - r.left, index == 3 ? v : r.bottom - r.top,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const int32_t width = index == 2 ? v : r.right - r.left, height = index == 3 ? v : r.bottom - r.top;
+        // The display cycle writes the same size on every tick; an unchanged
+        // size costs a round of window messages for nothing.
+        if (width != r.right - r.left || height != r.bottom - r.top)
+          SetWindowPos(live, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
       }
       break;
     }
@@ -124,6 +127,9 @@ void WriteCommon(WindowEntry& entry, UnitRecord& unit, int32_t index, const Type
     case 5:
       SetFlag(b.stateFlags, kFlagVisible, n != 0);
       if (!live) break;
+      // Hiding what is hidden already does nothing (the display cycle does it
+      // on every tick).
+      if (n == 0 && (GetWindowLongA(live, GWL_STYLE) & WS_VISIBLE) == 0) break;
       if (unit.unitId == kWindowUnitId && n != 0) {
         ShowTemplateWindow(entry);
       } else {
