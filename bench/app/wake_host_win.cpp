@@ -94,11 +94,9 @@ void CountWakeUps(const std::string& benchExe, int seconds) {
     const char* show;
     bool paused;
   };
-  const Mode modes[] = {{"title bar", "title", false},
-                        {"mouse follow", "mouse", false},
-                        {"balloon", "qipao", false},
-                        {"agent", "agent", false},
-                        {"title bar, paused", "title", true}};
+  const Mode modes[] = {{"title bar", "title", false},        {"mouse follow", "mouse", false},
+                        {"balloon", "qipao", false},          {"agent", "agent", false},
+                        {"title bar, paused", "title", true}, {"mouse, paused", "mouse", true}};
   for (const Mode& mode : modes) {
     TempDir dir;
     const std::string copy = dir.File("app_bench.exe");
