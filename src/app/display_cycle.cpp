@@ -42,7 +42,10 @@ bool QuietTick(CoreHost& host) {
   bool& quiet = host.Display().quiet;
   if (quiet) {
     quiet = false;
-    if (CheckedMode(host) == DisplayMode::kAgent) host.ShowAgent();
+    const DisplayMode mode = CheckedMode(host);
+    if (mode == DisplayMode::kAgent) host.ShowAgent();
+    // The follow timer stood still while the strip was down.
+    if (mode == DisplayMode::kMouseFollow) host.SetInt(data::kFollowTimer, prop::kInterval, prop::kFollowIntervalMs);
   }
   return rule == TickQuiet::kAway;
 }
@@ -147,7 +150,12 @@ void PlaceStrip(CoreHost& host) {
 }
 
 void OnFollowTick(CoreHost& host) {
-  if (host.Display().quiet) return;  // the strip stays down until a tick shows again
+  if (host.Display().quiet) {
+    // The strip stays down until a tick shows again, and that tick starts this
+    // timer again: until then it would wake the program for nothing.
+    host.SetInt(data::kFollowTimer, prop::kInterval, 0);
+    return;
+  }
   PlaceStrip(host);
   // Messages that arrive meanwhile (a tick, a menu command) run here.
   host.PumpingDelay(10);

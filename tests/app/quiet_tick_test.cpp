@@ -111,6 +111,23 @@ TEST(QuietTick, AwayKeepsTheCharacterButItDoesNotSpeak) {
   EXPECT_EQ(host.calls, std::vector<std::string>{"Speak one"});
 }
 
+// While the strip is down the follow timer would wake the program for nothing:
+// its first tick stops it, and the first tick that shows again restarts it.
+TEST(QuietTick, TheFollowTimerStandsStillWhileTheStripIsDown) {
+  test::FakeHost host;
+  host.checked = {data::kMenuMouseFollow};
+  host.SetInt(data::kFollowTimer, prop::kInterval, prop::kFollowIntervalMs);
+  host.now = {2026, 12, 9, 15, 0, 20};
+  ChoosePauseHalfHour(host);
+  OnFollowTick(host);
+  EXPECT_EQ(host.Int(data::kFollowTimer, prop::kInterval), 0);
+  OnDisplayTick(host);
+  EXPECT_EQ(host.Int(data::kFollowTimer, prop::kInterval), 0) << "still paused";
+  ChooseResume(host);
+  OnDisplayTick(host);
+  EXPECT_EQ(host.Int(data::kFollowTimer, prop::kInterval), prop::kFollowIntervalMs);
+}
+
 std::vector<uint8_t> Bytes(std::span<const uint8_t> s) { return {s.begin(), s.end()}; }
 std::vector<uint8_t> TrayPicture(const test::FakeHost& host) {
   auto it = host.byteValues.find({data::kTrayIcon, prop::kIcon});

@@ -110,12 +110,16 @@ void WriteWidth(WindowEntry&, UnitRecord& unit, HWND live, const TypedValue& val
   unit.body.width = Extent(value);
   if (!live) return;
   const RECT r = ScreenRect(live);
+  // The display cycle writes the same size on every tick; an unchanged size
+  // costs a round of window messages for nothing.
+  if (unit.body.width == r.right - r.left) return;
   SetWindowPos(live, nullptr, 0, 0, unit.body.width, r.bottom - r.top, kSizeFlags);
 }
 void WriteHeight(WindowEntry&, UnitRecord& unit, HWND live, const TypedValue& value) {
   unit.body.height = Extent(value);
   if (!live) return;
   const RECT r = ScreenRect(live);
+  if (unit.body.height == r.bottom - r.top) return;
   SetWindowPos(live, nullptr, 0, 0, r.right - r.left, unit.body.height, kSizeFlags);
 }
 void WriteTag(WindowEntry&, UnitRecord& unit, HWND, const TypedValue& value) {
@@ -125,6 +129,9 @@ void WriteVisible(WindowEntry& entry, UnitRecord& unit, HWND live, const TypedVa
   const bool visible = IntOf(value) != 0;
   SetFlag(unit.body.stateFlags, kFlagVisible, visible);
   if (!live) return;
+  // Hiding what is hidden already does nothing (the display cycle does it on
+  // every tick).
+  if (!visible && (GetWindowLongA(live, GWL_STYLE) & WS_VISIBLE) == 0) return;
   if (unit.unitId == kWindowUnitId && visible) {
     ShowTemplateWindow(entry);
   } else {
