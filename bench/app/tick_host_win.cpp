@@ -1,18 +1,18 @@
 // The core's display tick timed inside a host that starts the runtime, the
 // core and the start-up window exactly as lizhi.exe does.
 #include <array>
-#include <span>
 #include <cstdio>
+#include <span>
 #include <string>
 #include <vector>
 
-#include "app/program_units_win.h"
 #include "app/core_win.h"
 #include "app/full_screen.h"
+#include "app/program_units_win.h"
 #include "app/settings/settings.h"
-#include "data/handler_ids.h"
 #include "bench_parts.h"
 #include "bench_support_win.h"
+#include "data/handler_ids.h"
 #include "data/startup_window.h"
 #include "presenters/painter_target_win.h"
 #include "runtime/frame/frame.h"

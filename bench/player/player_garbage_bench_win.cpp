@@ -12,10 +12,10 @@
 #include <fstream>
 #include <string>
 
+#include "runtime/base/win_handles.h"
 #include "runtime/music/lazy_module.h"
 #include "runtime/music/player_entries.h"
 #include "runtime/music/progress_notify.h"
-#include "runtime/base/win_handles.h"
 
 namespace {
 

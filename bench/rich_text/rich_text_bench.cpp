@@ -2,8 +2,8 @@
 // and 4x and 16x that, to show that the cost grows linearly with the text.
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 #include "bench_markup.h"

@@ -11,12 +11,12 @@
 #include <optional>
 #include <vector>
 
+#include "runtime/base/win_handles.h"
 #include "units/tray/locator_win.h"
 #include "units/tray/probe_scan.h"
 #include "units/tray/property_block.h"
 #include "units/tray/tray_hooks_win.h"
 #include "units/tray/tray_icon_unit.h"
-#include "runtime/base/win_handles.h"
 
 namespace {
 

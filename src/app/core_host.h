@@ -35,9 +35,9 @@ struct MonitorSpot {
 
 // What the display cycle keeps between ticks.
 struct DisplayState {
-  bool quiet = false;       // full screen, do not disturb or paused: nothing of lizhi shows
-  std::string trayTip;      // the tray tip without the pause's end
-  std::string pausedUntil;  // "hh:mm" while the pause marks show, else empty
+  bool quiet = false;                   // full screen, do not disturb or paused: nothing of lizhi shows
+  std::string trayTip;                  // the tray tip without the pause's end
+  std::string pausedUntil;              // "hh:mm" while the pause marks show, else empty
   int32_t stripDpi = screen::kBaseDpi;  // the DPI the strip's label is sized for
 };
 

@@ -4,11 +4,11 @@
 #include <memory>
 
 #include "app/display_cycle.h"
-#include "data/handler_ids.h"
 #include "app/lifecycle.h"
 #include "app/menu_commands.h"
 #include "app/pause_commands.h"
 #include "app/runtime_host_win.h"
+#include "data/handler_ids.h"
 #include "runtime/frame/frame.h"
 
 namespace lizhi::app {

@@ -1,5 +1,4 @@
 #include "app/hide_tip.h"
-
 #include "units/tip/tip_engine_win.h"
 #include "units/tip/tip_unit.h"
 

@@ -11,6 +11,8 @@
 #include "presenters/agent_presenter.h"
 #include "presenters/delay.h"
 #include "presenters/painter.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/monitor_query.h"
 #include "runtime/commands/command_table.h"
 #include "runtime/commands/environment.h"
 #include "runtime/commands/files.h"
@@ -18,10 +20,8 @@
 #include "runtime/commands/random.h"
 #include "runtime/common_dialog/open_common_dialog.h"
 #include "runtime/frame/frame.h"
-#include "runtime/input_box/input_box.h"
-#include "runtime/base/memory.h"
-#include "runtime/base/monitor_query.h"
 #include "runtime/frame/unit_type.h"
+#include "runtime/input_box/input_box.h"
 #include "units/tip/tip_unit.h"
 
 namespace lizhi::app {

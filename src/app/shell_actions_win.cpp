@@ -1,10 +1,9 @@
-#include "app/shell_actions.h"
-
 #include <windows.h>
 #include <shlwapi.h>
 
 #include <string>
 
+#include "app/shell_actions.h"
 #include "system/autostart.h"
 
 namespace lizhi::app::shell_actions {

@@ -1,8 +1,8 @@
 #include "data/startup_window.h"
 
 #include "data/handler_ids.h"
-#include "runtime/frame/frame.h"
 #include "runtime/core_units/core_blocks.h"
+#include "runtime/frame/frame.h"
 #include "runtime/frame/unit_type.h"
 
 namespace lizhi::data {

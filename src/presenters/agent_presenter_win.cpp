@@ -5,14 +5,14 @@
 #include <memory>
 #include <string>
 
-#include "units/agent/agent_block.h"
 #include "presenters/agent_presenter.h"
-#include "units/agent/agent_unit.h"
-#include "presenters/character_window_win.h"
 #include "presenters/character.h"
+#include "presenters/character_window_win.h"
 #include "runtime/base/monitor_dpi_win.h"
-#include "runtime/frame/frame.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/frame/frame.h"
+#include "units/agent/agent_block.h"
+#include "units/agent/agent_unit.h"
 
 namespace lizhi::presenters {
 
@@ -36,7 +36,9 @@ class ProgramStage final : public AgentStage {
     rt::WriteUnitProperty(g_agent.windowId, g_agent.unitId, agent::kCharacterHeight, rt::MakeInt(height));
   }
   bool Load(std::string_view path) override { return agent::Load(g_agent.windowId, g_agent.unitId, path); }
-  void MoveTo(int32_t x, int32_t y, int32_t speed) override { agent::MoveTo(g_agent.windowId, g_agent.unitId, x, y, speed); }
+  void MoveTo(int32_t x, int32_t y, int32_t speed) override {
+    agent::MoveTo(g_agent.windowId, g_agent.unitId, x, y, speed);
+  }
   void Show() override { agent::Show(g_agent.windowId, g_agent.unitId); }
   void Hide() override { agent::Hide(g_agent.windowId, g_agent.unitId); }
   void Speak(std::string_view line) override {

@@ -1,4 +1,3 @@
-#include "runtime/base/memory.h"
 #include "presenters/character_window_win.h"
 
 #include <windowsx.h>
@@ -7,6 +6,7 @@
 
 #include "presenters/character.h"
 #include "presenters/character_balloon.h"
+#include "runtime/base/memory.h"
 #include "runtime/base/monitor_dpi_win.h"
 #include "runtime/base/window_class_win.h"
 #include "units/tip/rich_text/default_style_sheet.h"

@@ -14,8 +14,8 @@
 
 #include "presenters/delay.h"
 #include "presenters/delay_rules.h"
-#include "runtime/frame/dll_command.h"
 #include "runtime/base/win_handles.h"
+#include "runtime/frame/dll_command.h"
 
 extern "C" int WINAPI MessageBoxTimeoutA(HWND owner, LPCSTR text, LPCSTR title, UINT style, WORD language,
                                          DWORD milliseconds);

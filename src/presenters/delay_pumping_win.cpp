@@ -4,9 +4,9 @@
 
 #include "presenters/delay.h"
 #include "presenters/delay_rules.h"
+#include "runtime/base/win_handles.h"
 #include "runtime/frame/dll_command.h"
 #include "runtime/frame/frame.h"
-#include "runtime/base/win_handles.h"
 
 namespace lizhi::presenters {
 

@@ -1,8 +1,7 @@
-#include "system/autostart.h"
-
 #include <windows.h>
 
 #include "runtime/commands/call_form.h"
+#include "system/autostart.h"
 #include "system/run_key_win.h"
 #include "system/shell_link_win.h"
 

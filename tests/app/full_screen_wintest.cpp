@@ -1,9 +1,9 @@
-#include "app/full_screen.h"
-#include "runtime/base/win_handles.h"
-
-#include <gtest/gtest.h>
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
+#include "app/full_screen.h"
+#include "runtime/base/win_handles.h"
 #include "support/pump_win.h"
 
 namespace lizhi::app {

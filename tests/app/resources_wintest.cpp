@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "presenters/delay.h"
+#include "runtime/base/win_handles.h"
 #include "runtime/commands/command_call.h"
 #include "runtime/input_box/input_box_layout.h"
-#include "runtime/base/win_handles.h"
 #include "support/files.h"
 
 namespace lizhi {

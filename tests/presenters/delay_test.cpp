@@ -1,8 +1,9 @@
+#include "presenters/delay.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
 
-#include "presenters/delay.h"
 #include "presenters/delay_rules.h"
 
 namespace lizhi::presenters {

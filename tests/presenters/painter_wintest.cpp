@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "presenters/painter.h"
+#include "presenters/painter_target_win.h"
 #include "runtime/base/win_handles.h"
 #include "support/pump_win.h"
 #include "support/screen_win.h"
-#include "presenters/painter_target_win.h"
 
 namespace lizhi::presenters {
 namespace {

@@ -7,10 +7,10 @@
 #include <array>
 
 #include "data/startup_window.h"
+#include "runtime/base/runtime_texts.h"
 #include "runtime/frame/dll_command.h"
 #include "runtime/frame/dll_resolver_win.h"
 #include "runtime/frame/frame.h"
-#include "runtime/base/runtime_texts.h"
 #include "runtime/frame/window_table.h"
 #include "support/fatal_trap.h"
 #include "support/startup_window_win.h"

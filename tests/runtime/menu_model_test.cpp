@@ -1,8 +1,9 @@
+#include "runtime/menus/menu_model.h"
+
 #include <gtest/gtest.h>
 
 #include "data/startup_window.h"
 #include "runtime/frame/frame.h"
-#include "runtime/menus/menu_model.h"
 
 namespace lizhi {
 namespace {

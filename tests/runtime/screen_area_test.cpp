@@ -1,8 +1,8 @@
 // DPI scaling and keeping boxes inside a monitor's work area, over monitors
 // beside and above the primary one.
-#include <gtest/gtest.h>
-
 #include "runtime/base/screen_area.h"
+
+#include <gtest/gtest.h>
 
 namespace lizhi::screen {
 namespace {

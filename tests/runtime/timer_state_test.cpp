@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "runtime/core_units/timer_state.h"
+
+#include <gtest/gtest.h>
 
 namespace lizhi {
 namespace {

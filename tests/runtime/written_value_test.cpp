@@ -1,9 +1,10 @@
+#include "runtime/base/written_value.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "runtime/base/memory.h"
-#include "runtime/base/written_value.h"
 
 namespace lizhi {
 namespace {

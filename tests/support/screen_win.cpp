@@ -1,5 +1,6 @@
 // One BitBlt capture of a screen rectangle into a 32-bit DIB section.
 #include "support/screen_win.h"
+
 #include "runtime/base/win_handles.h"
 
 namespace lizhi::test {

@@ -9,8 +9,8 @@
 
 #include <string>
 
-#include "system/autostart.h"
 #include "runtime/base/win_handles.h"
+#include "system/autostart.h"
 #include "system/run_key_win.h"
 #include "system/shell_link_win.h"
 

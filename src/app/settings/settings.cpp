@@ -3,9 +3,9 @@
 #include <optional>
 
 #include "app/settings/ini_editor.h"
+#include "runtime/base/runtime_state.h"
 #include "runtime/commands/files.h"
 #include "runtime/commands/ini.h"
-#include "runtime/base/runtime_state.h"
 
 namespace lizhi::app {
 

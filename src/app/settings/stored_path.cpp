@@ -1,8 +1,8 @@
 #include "app/settings/stored_path.h"
 
+#include "runtime/base/runtime_state.h"
 #include "runtime/commands/files.h"
 #include "runtime/commands/gbk_text.h"
-#include "runtime/base/runtime_state.h"
 
 namespace lizhi::app {
 

@@ -4,8 +4,8 @@
 #include "app/settings/stored_path.h"
 #include "app/text_source/text_source.h"
 #include "data/built_in_text.h"
-#include "runtime/commands/files.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/commands/files.h"
 
 namespace lizhi::app {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "runtime/commands/command_texts.h"
-#include "runtime/commands/date_time.h"
 #include "runtime/base/fatal.h"
 #include "runtime/base/memory.h"
+#include "runtime/commands/command_texts.h"
+#include "runtime/commands/date_time.h"
 
 namespace lizhi::rt {
 

@@ -1,9 +1,9 @@
 // Byte-array commands in the calling form.
 #include <cstring>
 
+#include "runtime/base/memory.h"
 #include "runtime/commands/byte_arrays.h"
 #include "runtime/commands/commands.h"
-#include "runtime/base/memory.h"
 
 namespace lizhi::rt {
 

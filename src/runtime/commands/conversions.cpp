@@ -5,11 +5,11 @@
 #include <cstring>
 #include <limits>
 
+#include "runtime/base/memory.h"
 #include "runtime/commands/array_block.h"
 #include "runtime/commands/call_form.h"
 #include "runtime/commands/command_texts.h"
 #include "runtime/commands/date_time.h"
-#include "runtime/base/memory.h"
 
 namespace lizhi::rt {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "runtime/commands/files.h"
 #include "runtime/base/win_handles.h"
+#include "runtime/commands/files.h"
 
 namespace lizhi::rt {
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "runtime/commands/command_texts.h"
 #include "runtime/base/fatal.h"
+#include "runtime/commands/command_texts.h"
 
 namespace lizhi::rt {
 

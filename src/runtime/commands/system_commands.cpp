@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/base/runtime_state.h"
 #include "runtime/commands/byte_arrays.h"
 #include "runtime/commands/commands.h"
 #include "runtime/commands/environment.h"
@@ -10,7 +11,6 @@
 #include "runtime/commands/frame_calls.h"
 #include "runtime/commands/ini.h"
 #include "runtime/commands/random.h"
-#include "runtime/base/runtime_state.h"
 
 namespace lizhi::rt {
 

@@ -1,9 +1,9 @@
 // Text commands in the calling form.
 #include <cstring>
 
+#include "runtime/base/memory.h"
 #include "runtime/commands/commands.h"
 #include "runtime/commands/gbk_text.h"
-#include "runtime/base/memory.h"
 
 namespace lizhi::rt {
 

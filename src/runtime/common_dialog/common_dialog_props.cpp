@@ -4,8 +4,8 @@
 #include <iterator>
 
 #include "runtime/base/byte_stream.h"
-#include "runtime/commands/call_form.h"
 #include "runtime/base/memory.h"
+#include "runtime/commands/call_form.h"
 
 namespace lizhi::rt {
 

@@ -5,12 +5,12 @@
 #include <cstring>
 #include <string>
 
+#include "runtime/base/runtime_state.h"
+#include "runtime/base/win_handles.h"
 #include "runtime/commands/files.h"
 #include "runtime/common_dialog/common_dialog_unit.h"
 #include "runtime/common_dialog/open_common_dialog.h"
 #include "runtime/frame/frame.h"
-#include "runtime/base/runtime_state.h"
-#include "runtime/base/win_handles.h"
 
 namespace lizhi::rt {
 

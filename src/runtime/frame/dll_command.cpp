@@ -1,6 +1,6 @@
-#include <cctype>
-
 #include "runtime/frame/dll_command.h"
+
+#include <cctype>
 
 namespace lizhi::rt {
 

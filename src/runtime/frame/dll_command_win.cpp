@@ -5,11 +5,11 @@
 #include <string>
 #include <utility>
 
-#include "runtime/frame/dll_command.h"
-#include "runtime/frame/dll_resolver_win.h"
 #include "runtime/base/fatal.h"
 #include "runtime/base/runtime_texts.h"
 #include "runtime/base/win_handles.h"
+#include "runtime/frame/dll_command.h"
+#include "runtime/frame/dll_resolver_win.h"
 
 namespace lizhi::rt {
 

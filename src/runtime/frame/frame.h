@@ -11,7 +11,7 @@
 namespace lizhi::rt {
 
 constexpr uint32_t kStartupWindowId = 0x52010001;
-constexpr uint32_t kWindowUnitId = 0x06010000;  // a window's own record
+constexpr uint32_t kWindowUnitId = 0x06010000;   // a window's own record
 constexpr uint32_t kEndRequestMessage = 0x83E7;  // wParam = exit code
 
 // What the build hands the frame: the run mode and the stored window template.

@@ -7,17 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "runtime/base/fatal.h"
 #include "runtime/base/memory.h"
+#include "runtime/base/runtime_texts.h"
 #include "runtime/base/win_handles.h"
 #include "runtime/base/window_class_win.h"
-
+#include "runtime/core_units/core_blocks.h"
 #include "runtime/frame/dll_command.h"
-#include "runtime/base/fatal.h"
 #include "runtime/frame/frame.h"
 #include "runtime/frame/frame_windows_win.h"
 #include "runtime/frame/music_stop.h"
-#include "runtime/base/runtime_texts.h"
-#include "runtime/core_units/core_blocks.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/frame/window_table.h"
 

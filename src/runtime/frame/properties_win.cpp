@@ -6,14 +6,14 @@
 #include <iterator>
 
 #include "runtime/base/fatal.h"
+#include "runtime/base/memory.h"
+#include "runtime/base/runtime_texts.h"
+#include "runtime/base/written_value.h"
 #include "runtime/frame/frame.h"
 #include "runtime/frame/frame_windows_win.h"
 #include "runtime/frame/property_indexes.h"
-#include "runtime/menus/menu_properties_win.h"
-#include "runtime/base/memory.h"
-#include "runtime/base/runtime_texts.h"
 #include "runtime/frame/window_table.h"
-#include "runtime/base/written_value.h"
+#include "runtime/menus/menu_properties_win.h"
 
 namespace lizhi::rt {
 
@@ -153,10 +153,14 @@ struct CommonProperty {
   CommonWriter write;
 };
 constexpr CommonProperty kCommonProperties[] = {
-    {prop::kLeft, &ReadLeft, &WriteLeft},          {prop::kTop, &ReadTop, &WriteTop},
-    {prop::kWidth, &ReadWidth, &WriteWidth},       {prop::kHeight, &ReadHeight, &WriteHeight},
-    {prop::kTag, &ReadTag, &WriteTag},             {prop::kVisible, &ReadVisible, &WriteVisible},
-    {prop::kDisabled, &ReadDisabled, &WriteDisabled}, {prop::kCursor, &ReadCursor, &WriteCursor},
+    {prop::kLeft, &ReadLeft, &WriteLeft},
+    {prop::kTop, &ReadTop, &WriteTop},
+    {prop::kWidth, &ReadWidth, &WriteWidth},
+    {prop::kHeight, &ReadHeight, &WriteHeight},
+    {prop::kTag, &ReadTag, &WriteTag},
+    {prop::kVisible, &ReadVisible, &WriteVisible},
+    {prop::kDisabled, &ReadDisabled, &WriteDisabled},
+    {prop::kCursor, &ReadCursor, &WriteCursor},
 };
 static_assert(std::size(kCommonProperties) == prop::kOwnBase);
 constexpr bool InIndexOrder() {

@@ -1,11 +1,11 @@
 #include <windows.h>
 
 #include "runtime/base/fatal.h"
-#include "runtime/frame/frame.h"
 #include "runtime/base/memory.h"
-#include "runtime/frame/music_stop.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/runtime_texts.h"
+#include "runtime/frame/frame.h"
+#include "runtime/frame/music_stop.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/frame/window_table.h"
 

@@ -1,8 +1,8 @@
 #include <vector>
 
 #include "runtime/common_dialog/common_dialog_unit.h"
-#include "runtime/frame/unit_type.h"
 #include "runtime/core_units/core_units.h"
+#include "runtime/frame/unit_type.h"
 
 namespace lizhi::rt {
 

@@ -1,10 +1,10 @@
-#include "runtime/base/memory.h"
 #include "runtime/frame/window_table.h"
 
 #include "runtime/base/fatal.h"
-#include "runtime/frame/frame.h"
+#include "runtime/base/memory.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/base/runtime_texts.h"
+#include "runtime/frame/frame.h"
 
 namespace lizhi::rt {
 

@@ -8,9 +8,9 @@
 #include <span>
 #include <vector>
 
-#include "runtime/template/window_template.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/frame/unit_type.h"
+#include "runtime/template/window_template.h"
 
 namespace lizhi::rt {
 

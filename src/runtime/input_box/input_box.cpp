@@ -3,9 +3,9 @@
 #include <cstring>
 #include <limits>
 
-#include "runtime/commands/conversions.h"
-#include "runtime/commands/commands.h"
 #include "runtime/base/memory.h"
+#include "runtime/commands/commands.h"
+#include "runtime/commands/conversions.h"
 
 namespace lizhi::rt {
 

@@ -1,6 +1,5 @@
 #include "runtime/menus/menu_model.h"
 
-
 namespace lizhi::rt {
 
 namespace {

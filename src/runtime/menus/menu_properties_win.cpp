@@ -31,7 +31,8 @@ TypedValue ReadMenuProperty(const UnitRecord& item, int32_t index) {
   }
 }
 
-void WriteMenuProperty(void* window, const WindowRecord& record, UnitRecord& item, int32_t index, const TypedValue& value) {
+void WriteMenuProperty(void* window, const WindowRecord& record, UnitRecord& item, int32_t index,
+                       const TypedValue& value) {
   const MenuItemBody before = item.menu;
   switch (index) {
     case 0:
@@ -50,7 +51,8 @@ void WriteMenuProperty(void* window, const WindowRecord& record, UnitRecord& ite
       return;
   }
   // The pop-up form is built afresh each time it shows; only the bar is rebuilt.
-  if (before.flags != item.menu.flags || before.caption != item.menu.caption) RebuildMenuBar(static_cast<HWND>(window), record);
+  if (before.flags != item.menu.flags || before.caption != item.menu.caption)
+    RebuildMenuBar(static_cast<HWND>(window), record);
 }
 
 }  // namespace lizhi::rt

@@ -10,6 +10,7 @@ namespace lizhi::rt {
 
 TypedValue ReadMenuProperty(const UnitRecord& item, int32_t index);
 // A change of caption or flag rebuilds the menu bar of `window` (an HWND, or null).
-void WriteMenuProperty(void* window, const WindowRecord& record, UnitRecord& item, int32_t index, const TypedValue& value);
+void WriteMenuProperty(void* window, const WindowRecord& record, UnitRecord& item, int32_t index,
+                       const TypedValue& value);
 
 }  // namespace lizhi::rt

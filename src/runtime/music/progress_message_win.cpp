@@ -1,6 +1,7 @@
+#include "runtime/music/progress_message_win.h"
+
 #include <windows.h>
 
-#include "runtime/music/progress_message_win.h"
 #include "runtime/music/progress_notify.h"
 
 namespace lizhi::music {

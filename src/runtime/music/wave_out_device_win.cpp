@@ -1,9 +1,9 @@
+#include "runtime/music/wave_out_device_win.h"
+
 #include <windows.h>
 #include <mmsystem.h>
 
 #include <vector>
-
-#include "runtime/music/wave_out_device_win.h"
 
 namespace lizhi::music {
 namespace {

@@ -1,8 +1,6 @@
-#include "units/agent/agent_unit.h"
-
 #include <windows.h>
-#include <agtsvr.h>
 #include <ole2.h>
+#include <agtsvr.h>
 
 #include <algorithm>
 #include <memory>
@@ -10,13 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "units/agent/agent_block.h"
-#include "units/agent/agent_com_win.h"
-#include "units/agent/agent_sink_win.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/win_handles.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/frame/unit_windows_win.h"
+#include "units/agent/agent_block.h"
+#include "units/agent/agent_com_win.h"
+#include "units/agent/agent_sink_win.h"
+#include "units/agent/agent_unit.h"
 
 namespace lizhi::agent {
 

@@ -1,10 +1,10 @@
-#include "runtime/base/memory.h"
 #include "units/tip/tip_engine_win.h"
 
 #include <windowsx.h>
 
 #include <algorithm>
 
+#include "runtime/base/memory.h"
 #include "runtime/base/monitor_dpi_win.h"
 #include "runtime/base/screen_area.h"
 #include "runtime/base/window_class_win.h"
@@ -223,7 +223,8 @@ void TipEngine::RenderContent(const TipTool& tool, const std::string& text) {
     win::Region shape = ShapeRegion(layout_);
     win::Brush brush(CreateSolidBrush(Resolve(look_.borderColour)));
     if (shape && brush) {
-      FrameRgn(dc, shape.get(), brush.get(), std::min(look_.borderWidth, width_), std::min(look_.borderHeight, height_));
+      FrameRgn(dc, shape.get(), brush.get(), std::min(look_.borderWidth, width_),
+               std::min(look_.borderHeight, height_));
     }
   }
   content_ = canvas.Pixels();

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "runtime/base/memory.h"
+#include "runtime/base/win_handles.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/frame/unit_windows_win.h"
-#include "runtime/base/win_handles.h"
 #include "units/tip/rich_text/default_style_sheet.h"
 #include "units/tip/rich_text/rich_text_drawer.h"
 #include "units/tip/tip_engine_win.h"

@@ -1,5 +1,3 @@
-#include "units/tray/tray_icon_unit.h"
-
 #include <windows.h>
 #include <shellapi.h>
 
@@ -10,12 +8,12 @@
 #include <span>
 #include <string>
 
+#include "runtime/base/fatal.h"
 #include "runtime/base/memory.h"
-#include "runtime/frame/unit_host.h"
 #include "runtime/base/win_handles.h"
 #include "runtime/base/window_class_win.h"
 #include "runtime/base/written_value.h"
-#include "runtime/base/fatal.h"
+#include "runtime/frame/unit_host.h"
 #include "units/tray/icon_handle_win.h"
 #include "units/tray/locator_win.h"
 #include "units/tray/mouse_events.h"
@@ -23,6 +21,7 @@
 #include "units/tray/taskbar_filter_win.h"
 #include "units/tray/tip_text.h"
 #include "units/tray/tray_hooks_win.h"
+#include "units/tray/tray_icon_unit.h"
 
 namespace lizhi::tray {
 

@@ -1,6 +1,7 @@
+#include "app/settings/ini_editor.h"
+
 #include <gtest/gtest.h>
 
-#include "app/settings/ini_editor.h"
 #include "app/settings/program_directory.h"
 #include "app/settings/settings.h"
 #include "runtime/commands/files.h"

@@ -3,8 +3,8 @@
 #pragma once
 #include <string>
 
-#include "runtime/commands/temp_dir.h"
 #include "runtime/base/runtime_state.h"
+#include "runtime/commands/temp_dir.h"
 
 namespace lizhi::test {
 

@@ -1,7 +1,8 @@
+#include "app/settings/settings.h"
+
 #include <gtest/gtest.h>
 
 #include "app/settings/program_directory.h"
-#include "app/settings/settings.h"
 #include "app/settings/stored_path.h"
 #include "runtime/commands/files.h"
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <cctype>
 #include <string>

@@ -1,3 +1,5 @@
+#include "app/text_source/text_source.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,7 +9,6 @@
 
 #include "app/settings/program_directory.h"
 #include "app/settings/settings.h"
-#include "app/text_source/text_source.h"
 #include "data/built_in_text.h"
 #include "runtime/commands/files.h"
 #include "runtime/commands/gbk_from_utf8.h"

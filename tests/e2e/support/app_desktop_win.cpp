@@ -1,8 +1,8 @@
 #include "e2e/support/app_desktop_win.h"
 
-#include "e2e/support/lizhi_process_win.h"
-
 #include <vector>
+
+#include "e2e/support/lizhi_process_win.h"
 
 namespace lizhi::test {
 

@@ -4,14 +4,14 @@
 #pragma once
 #include <windows.h>
 
-#include "support/pump_win.h"
-#include "support/screen_win.h"
-#include "runtime/base/win_handles.h"
-
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "runtime/base/win_handles.h"
+#include "support/pump_win.h"
+#include "support/screen_win.h"
 
 namespace lizhi::test {
 

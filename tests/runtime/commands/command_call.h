@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "runtime/commands/command_table.h"
 #include "runtime/base/memory.h"
 #include "runtime/base/typed_value.h"
+#include "runtime/commands/command_table.h"
 
 namespace lizhi::test {
 

@@ -1,7 +1,8 @@
+#include "runtime/commands/conversions.h"
+
 #include <gtest/gtest.h>
 
 #include "runtime/commands/command_call.h"
-#include "runtime/commands/conversions.h"
 #include "runtime/commands/date_time.h"
 #include "runtime/commands/gbk_from_utf8.h"
 

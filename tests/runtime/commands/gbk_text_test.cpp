@@ -1,8 +1,9 @@
+#include "runtime/commands/gbk_text.h"
+
 #include <gtest/gtest.h>
 
 #include "runtime/commands/command_call.h"
 #include "runtime/commands/gbk_from_utf8.h"
-#include "runtime/commands/gbk_text.h"
 
 namespace lizhi {
 namespace {

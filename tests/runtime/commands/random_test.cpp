@@ -1,9 +1,10 @@
+#include "runtime/commands/random.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "runtime/commands/command_call.h"
-#include "runtime/commands/random.h"
 #include "runtime/commands/stand_ins_native.h"
 
 namespace lizhi {

@@ -1,9 +1,9 @@
 // A fresh directory for one test, removed with everything in it afterwards.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <string>
-
-#include <gtest/gtest.h>
 
 namespace lizhi::test {
 

@@ -1,9 +1,10 @@
+#include "runtime/common_dialog/common_dialog_props.h"
+
 #include <gtest/gtest.h>
 
 #include "runtime/commands/command_call.h"
 #include "runtime/commands/gbk_from_utf8.h"
 #include "runtime/commands/stand_ins_native.h"
-#include "runtime/common_dialog/common_dialog_props.h"
 #include "runtime/common_dialog/open_common_dialog.h"
 #include "runtime/frame/unit_type.h"
 

@@ -1,13 +1,14 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <string>
 
+#include "runtime/base/win_handles.h"
 #include "runtime/commands/command_call.h"
 #include "runtime/commands/temp_dir.h"
 #include "runtime/common_dialog/common_dialog_unit.h"
 #include "runtime/common_dialog/open_common_dialog.h"
-#include "runtime/base/win_handles.h"
 #include "runtime/frame/unit_type.h"
 
 namespace lizhi {

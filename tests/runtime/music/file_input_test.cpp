@@ -1,12 +1,13 @@
 // Reading a music file through the 64 KiB input buffer: every byte of the
 // audio data arrives in order, tags at either end are left out, seeks restart
 // the stream, and open failures give their codes.
+#include "runtime/music/file_input.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "mp3_builder.h"
-#include "runtime/music/file_input.h"
 #include "runtime/music/input_buffer.h"
 
 namespace lizhi::music {

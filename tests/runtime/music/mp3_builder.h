@@ -2,12 +2,13 @@
 // information, which every decoder turns into silence of a known length, so
 // the PCM a test sees tells how many frames were decoded and in what format.
 #pragma once
+#include <unistd.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <system_error>
-#include <unistd.h>
 #include <vector>
 
 namespace lizhi::music::test {

@@ -8,14 +8,14 @@
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <thread>
 #include <string>
+#include <thread>
 
+#include "runtime/base/win_handles.h"
 #include "runtime/music/lazy_module.h"
 #include "runtime/music/music_thread.h"
 #include "runtime/music/player_entries.h"
 #include "runtime/music/progress_notify.h"
-#include "runtime/base/win_handles.h"
 #include "runtime/music/semaphore.h"
 #include "support/files.h"
 #include "support/paths.h"

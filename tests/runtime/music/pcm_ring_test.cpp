@@ -1,5 +1,7 @@
 // The PCM ring between decoder and output: sizes, order, blocks that never
 // wrap, and waits that end when space comes back or the pipeline stops.
+#include "runtime/music/pcm_ring.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -7,7 +9,6 @@
 #include <future>
 
 #include "runtime/music/pcm_format.h"
-#include "runtime/music/pcm_ring.h"
 
 namespace lizhi::music {
 namespace {

@@ -15,8 +15,8 @@
 #include "runtime/music/mpeg/stream_search.h"
 #include "runtime/music/music_thread.h"
 #include "runtime/music/player_entries.h"
-#include "support/files.h"
 #include "stage_decode.h"
+#include "support/files.h"
 #include "support/paths.h"
 
 namespace lizhi::music {

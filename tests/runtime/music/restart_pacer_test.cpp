@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "runtime/music/restart_pacer.h"
+
+#include <gtest/gtest.h>
 
 namespace lizhi::music {
 namespace {

@@ -1,7 +1,7 @@
 // Where a start part-way into a file lands.
-#include <gtest/gtest.h>
-
 #include "runtime/music/start_position.h"
+
+#include <gtest/gtest.h>
 
 namespace lizhi::music {
 namespace {

@@ -1,13 +1,14 @@
+#include "runtime/template/window_template.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "data/startup_window.h"
-#include "runtime/frame/frame.h"
 #include "runtime/base/runtime_texts.h"
-#include "runtime/template/window_template.h"
-#include "runtime/frame/unit_type.h"
 #include "runtime/core_units/core_blocks.h"
+#include "runtime/frame/frame.h"
+#include "runtime/frame/unit_type.h"
 #include "runtime/frame/window_table.h"
 #include "support/fatal_trap.h"
 

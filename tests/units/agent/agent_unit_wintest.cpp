@@ -14,14 +14,14 @@
 #include "app/core_win.h"
 #include "data/handler_ids.h"
 #include "data/startup_window.h"
-#include "units/agent/agent_block.h"
 #include "presenters/agent_presenter.h"
-#include "units/agent/agent_unit.h"
 #include "runtime/base/memory.h"
 #include "runtime/frame/frame.h"
 #include "runtime/frame/unit_host.h"
 #include "support/pump_win.h"
 #include "support/startup_window_win.h"
+#include "units/agent/agent_block.h"
+#include "units/agent/agent_unit.h"
 
 namespace lizhi::agent {
 namespace {

@@ -10,8 +10,8 @@
 
 #include "data/startup_window.h"
 #include "data/tray_icon.h"
-#include "runtime/frame/frame.h"
 #include "runtime/base/memory.h"
+#include "runtime/frame/frame.h"
 #include "runtime/frame/window_table.h"
 #include "support/startup_window_win.h"
 #include "tray_test_support_win.h"

@@ -14,8 +14,8 @@
 
 #include "data/startup_window.h"
 #include "data/tray_icon.h"
-#include "runtime/frame/frame.h"
 #include "runtime/base/memory.h"
+#include "runtime/frame/frame.h"
 #include "runtime/frame/window_table.h"
 #include "support/fatal_trap.h"
 #include "tray_test_support_win.h"

@@ -3,15 +3,14 @@
 // shell holds. Header-only: the Windows test binary takes *_wintest.cpp files.
 #pragma once
 #include <windows.h>
-
-#include "support/pump_win.h"
 #include <shellapi.h>
 
 #include <cstdint>
 #include <vector>
 
-#include "runtime/frame/unit_host.h"
 #include "runtime/base/win_handles.h"
+#include "runtime/frame/unit_host.h"
+#include "support/pump_win.h"
 #include "units/tray/tray_hooks_win.h"
 
 namespace lizhi::tray::test {

@@ -8,8 +8,8 @@
 #include <array>
 
 #include "runtime/music/mpeg/constexpr_math.h"
-#include "runtime/music/mpeg/simd.h"
 #include "runtime/music/mpeg/layer3_imdct.h"
+#include "runtime/music/mpeg/simd.h"
 
 // Everything from here to the pop is internal to this file and compiled for
 // SSE2; the function called from outside stays outside, with the baseline's

@@ -1,7 +1,7 @@
 #include "runtime/music/mpeg/synthesis.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 

@@ -1,11 +1,10 @@
-#include "units/tip/rich_text/rich_text_drawer.h"
-
 #include <algorithm>
 
 #include "units/tip/rich_text/draw_ops_win.h"
 #include "units/tip/rich_text/gdi_measurer_win.h"
 #include "units/tip/rich_text/layout.h"
 #include "units/tip/rich_text/link_open_win.h"
+#include "units/tip/rich_text/rich_text_drawer.h"
 
 namespace lizhi::tip {
 namespace {

@@ -10,9 +10,16 @@ struct Entity {
   std::string_view text;
 };
 constexpr Entity kEntities[] = {
-    {"&lt;", "<"},      {"&gt;", ">"},       {"&amp;", "&"},  {"&quot;", "\""},       {"&reg;", "\xAE"},
-    {"&copy;", "\xA9"}, {"&trade;", "\x99"}, {"&ensp;", " "}, {"&emsp;", "\xA1\xA1"},  // the full-width space of the
-                                                                                       // code page
+    {"&lt;", "<"},
+    {"&gt;", ">"},
+    {"&amp;", "&"},
+    {"&quot;", "\""},
+    {"&reg;", "\xAE"},
+    {"&copy;", "\xA9"},
+    {"&trade;", "\x99"},
+    {"&ensp;", " "},
+    {"&emsp;", "\xA1\xA1"},  // the full-width space of the
+                             // code page
     {"&nbsp;", " "},
 };
 

@@ -1,12 +1,12 @@
 // MPEG-2.5 (8, 11.025 and 12 kHz) has no ISO compliance stream here: streams
 // made with sox and lame are compared with Debian's mpg123. Skipped when the
 // tools are missing (scripts/setup installs them).
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-
-#include <unistd.h>
 
 #include "runtime/music/mpeg/mpeg_test_util.h"
 

@@ -1,7 +1,6 @@
-#include "units/tip/rich_text/background_effect.h"
-
 #include <gtest/gtest.h>
 
+#include "units/tip/rich_text/background_effect.h"
 #include "units/tip/rich_text/image_styles.h"
 
 namespace lizhi::tip {

@@ -1,5 +1,3 @@
-#include "units/tip/rich_text/rich_text_drawer.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -8,6 +6,7 @@
 
 #include "runtime/base/win_handles.h"
 #include "units/tip/rich_text/default_style_sheet.h"
+#include "units/tip/rich_text/rich_text_drawer.h"
 
 namespace lizhi::tip {
 namespace {
