@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "runtime/commands/date_time.h"
+
 namespace lizhi::app {
 
 namespace {
@@ -26,16 +28,12 @@ int64_t DaysFromCivil(int64_t y, int64_t m, int64_t d) {
 }
 
 LocalTime CivilFromDays(int64_t z) {
-  z += 719468;
-  const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-  const int64_t doe = z - era * 146097;
-  const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-  const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-  const int64_t mp = (5 * doy + 2) / 153;
   LocalTime t;
-  t.day = static_cast<int32_t>(doy - (153 * mp + 2) / 5 + 1);
-  t.month = static_cast<int32_t>(mp < 10 ? mp + 3 : mp - 9);
-  t.year = static_cast<int32_t>(yoe + era * 400 + (t.month <= 2));
+  int year = 0, month = 0, day = 0;
+  rt::CivilFromDays(z, year, month, day);
+  t.year = year;
+  t.month = month;
+  t.day = day;
   return t;
 }
 

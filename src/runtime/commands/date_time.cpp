@@ -12,6 +12,8 @@ namespace {
 
 constexpr int64_t kDaysFrom1899To1970 = 25569;
 
+}  // namespace
+
 // Days since 1970-01-01 to a proleptic Gregorian date (H. Hinnant's method).
 void CivilFromDays(int64_t z, int& year, int& month, int& day) {
   z += 719468;
@@ -24,8 +26,6 @@ void CivilFromDays(int64_t z, int& year, int& month, int& day) {
   month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
   year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
 }
-
-}  // namespace
 
 double ClampDateTime(double days) {
   if (std::isnan(days)) return 0;

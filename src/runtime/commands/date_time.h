@@ -1,6 +1,7 @@
 // Date-time values: a double counting days from 1899-12-30 (the fraction is the
 // time of day), as the runtime stores them.
 #pragma once
+#include <cstdint>
 #include <string>
 
 namespace lizhi::rt {
@@ -21,5 +22,8 @@ double ClampDateTime(double days);
 // "2024年5月6日", followed by the time down to its last non-zero part:
 // "…7时8分9秒", "…7时8分", "…7时" or nothing at midnight. GBK bytes.
 std::string FormatDateTime(double days);
+
+// Days since 1970-01-01 to a proleptic Gregorian date.
+void CivilFromDays(int64_t z, int& year, int& month, int& day);
 
 }  // namespace lizhi::rt
