@@ -98,7 +98,7 @@ TEST_F(AppMusicE2E, ChosenFileIsStoredRelativeAndPlaysCancellingStopsItExitWhile
 
   dialog = app.DialogAfter(kMusicItem);
   ASSERT_TRUE(dialog);
-  PressDialogButton(dialog, IDCANCEL);
+  PressDialogButtonUntilGone(dialog, IDCANCEL);
   EXPECT_TRUE(app.WaitForStored("play", "f"));
   EXPECT_EQ(app.Stored("MP3"), "\\" + kSong) << "cancelling keeps the file for the next choice";
   EXPECT_TRUE(PlayerThreadsGone(playing)) << "playing: " << playing << ", now " << ThreadsOf(app.lizhi.pid());

@@ -61,6 +61,14 @@ void PressDialogButton(HWND dialog, int buttonId) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), 0);
 }
 
+void PressDialogButtonUntilGone(HWND dialog, int buttonId) {
+  // Under load a dialog that is still filling itself in can lose the press.
+  for (int i = 0; i < 5 && IsWindow(dialog); ++i) {
+    PressDialogButton(dialog, buttonId);
+    if (WaitUntil([&] { return !IsWindow(dialog); }, 2000)) return;
+  }
+}
+
 void PostMenuCommand(HWND startupWindow, MenuRecord record) {
   PostMessageA(startupWindow, WM_COMMAND, MAKEWPARAM(20000 + record, 0), 0);
 }

@@ -36,6 +36,8 @@ bool IsYellow(COLORREF rgb);
 HWND WaitForDialogOf(DWORD pid, DWORD ms);
 // Presses the dialog's button with that id (IDOK, IDCANCEL).
 void PressDialogButton(HWND dialog, int buttonId);
+// Presses again until the dialog has gone (at most a few times).
+void PressDialogButtonUntilGone(HWND dialog, int buttonId);
 
 // The tray menu's commands by record position, as the frame numbers them.
 enum MenuRecord : int {
