@@ -4,9 +4,8 @@
 #include <windows.h>
 
 #include "app/core_win.h"
-#include "app/program_units_win.h"
+#include "app/program_start_win.h"
 #include "app/single_instance_win.h"
-#include "data/startup_window.h"
 #include "runtime/base/monitor_dpi_win.h"
 #include "runtime/frame/frame.h"
 
@@ -22,16 +21,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // The manifest asks for per-monitor DPI; where it is not honoured the
   // thread asks again, and a refusal leaves the system's DPI.
   win::UsePerMonitorDpi();
-  static const std::vector<uint8_t> kTemplate = data::StartupTemplateBytes();
-  rt::ProgramInfo info;
-  info.runMode = rt::kRunModeProgram;
-  info.windowTemplate = kTemplate.data();
-  info.windowTemplateSize = kTemplate.size();
-  rt::InitialiseRuntime(info);
-  rt::RegisterUnitTypes(app::ProgramUnitTypes());
-  app::StartCore();
-  rt::SetEventHandlers(app::Handlers());
-  rt::LoadWindow(rt::kStartupWindowId);
+  app::StartProgram(rt::kRunModeProgram);
   instance.Listen(&app::OnSecondStart);
   rt::RunMessageLoop();
   return 0;

@@ -10,7 +10,7 @@
 
 #include "app/core_win.h"
 #include "app/pause.h"
-#include "app/program_units_win.h"
+#include "app/program_start_win.h"
 #include "bench_parts.h"
 #include "bench_support_win.h"
 #include "data/startup_window.h"
@@ -64,16 +64,7 @@ void CALLBACK FinishCounting(HWND, UINT, UINT_PTR, DWORD) {
 }  // namespace
 
 int HostWakeUps(int seconds, const std::string& resultFile) {
-  static const std::vector<uint8_t> kTemplate = data::StartupTemplateBytes();
-  rt::ProgramInfo info;
-  info.runMode = 3;
-  info.windowTemplate = kTemplate.data();
-  info.windowTemplateSize = kTemplate.size();
-  rt::InitialiseRuntime(info);
-  rt::RegisterUnitTypes(app::ProgramUnitTypes());
-  app::StartCore();
-  rt::SetEventHandlers(app::Handlers());
-  rt::LoadWindow(rt::kStartupWindowId);
+  app::StartProgram(rt::kRunModeProgram);
   WakeCount& c = Counts();
   c.resultFile = resultFile;
   c.seconds = seconds;
