@@ -15,6 +15,7 @@
 #include "data/handler_ids.h"
 #include "data/startup_window.h"
 #include "presenters/painter_target_win.h"
+#include "runtime/core_units/core_library.h"
 #include "runtime/frame/frame.h"
 #include "runtime/frame/unit_host.h"
 
@@ -120,6 +121,7 @@ int HostTicks(int directTicks, const std::string& resultFile) {
     t.timed.create = kCreates[i];
     timed[i] = &t.timed;
   }
+  rt::RegisterUnitTypes(rt::CoreUnitTypes());
   rt::RegisterUnitTypes(timed);
   rt::RegisterUnitTypes(types);
   app::StartCore();

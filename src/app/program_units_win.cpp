@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "runtime/core_units/core_library.h"
 #include "units/agent/agent_unit.h"
 #include "units/tip/tip_unit.h"
 #include "units/tray/tray_icon_unit.h"
@@ -12,6 +13,11 @@ std::span<const rt::UnitType* const> ProgramUnitTypes() {
   static const std::array<const rt::UnitType*, 3> kTypes = {&tray::TrayIconUnitType(), &tip::TipUnitType(),
                                                             &agent::AgentUnitType()};
   return kTypes;
+}
+
+void RegisterAllUnitTypes() {
+  rt::RegisterUnitTypes(rt::CoreUnitTypes());
+  rt::RegisterUnitTypes(ProgramUnitTypes());
 }
 
 }  // namespace lizhi::app

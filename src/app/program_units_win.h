@@ -7,4 +7,6 @@
 
 namespace lizhi::app {
 std::span<const rt::UnitType* const> ProgramUnitTypes();
+// Registers the core library's unit types, then the program's own.
+void RegisterAllUnitTypes();
 }  // namespace lizhi::app

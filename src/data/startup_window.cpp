@@ -1,9 +1,9 @@
 #include "data/startup_window.h"
 
 #include "data/handler_ids.h"
-#include "runtime/core_units/core_blocks.h"
 #include "runtime/frame/frame.h"
 #include "runtime/frame/unit_type.h"
+#include "runtime/template/unit_blocks.h"
 
 namespace lizhi::data {
 

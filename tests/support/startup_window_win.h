@@ -26,7 +26,7 @@ inline void BuildStartupWindow(std::span<const rt::EventHandler> handlers) {
   info.windowTemplate = bytes.data();
   info.windowTemplateSize = bytes.size();
   rt::InitialiseRuntime(info);
-  rt::RegisterUnitTypes(app::ProgramUnitTypes());
+  app::RegisterAllUnitTypes();
   rt::SetEventHandlers(handlers);
   rt::LoadWindow(rt::kStartupWindowId);
 }

@@ -10,9 +10,9 @@
 #include "runtime/base/screen_area.h"
 #include "runtime/base/win_handles.h"
 #include "runtime/base/written_value.h"
-#include "runtime/core_units/core_blocks.h"
 #include "runtime/core_units/core_units.h"
 #include "runtime/frame/unit_host.h"
+#include "runtime/template/unit_blocks.h"
 
 namespace lizhi::rt {
 

@@ -1,11 +1,11 @@
 // The Timer unit: a Windows timer on the unit's hidden window, event 0 per tick.
 #include <windows.h>
 
-#include "runtime/core_units/core_blocks.h"
 #include "runtime/core_units/core_units.h"
 #include "runtime/core_units/timer_state.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/frame/unit_windows_win.h"
+#include "runtime/template/unit_blocks.h"
 
 namespace lizhi::rt {
 

@@ -12,13 +12,13 @@
 #include "runtime/base/runtime_texts.h"
 #include "runtime/base/win_handles.h"
 #include "runtime/base/window_class_win.h"
-#include "runtime/core_units/core_blocks.h"
 #include "runtime/frame/dll_command.h"
 #include "runtime/frame/frame.h"
 #include "runtime/frame/frame_windows_win.h"
 #include "runtime/frame/music_stop.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/frame/window_table.h"
+#include "runtime/template/unit_blocks.h"
 
 namespace lizhi::rt {
 

@@ -2,12 +2,12 @@
 
 #include "runtime/base/win_handles.h"
 #include "runtime/base/window_class_win.h"
-#include "runtime/core_units/core_blocks.h"
 #include "runtime/frame/frame.h"
 #include "runtime/frame/property_indexes.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/menus/menu_model.h"
 #include "runtime/menus/menu_windows_win.h"
+#include "runtime/template/unit_blocks.h"
 
 namespace lizhi::rt {
 

@@ -45,10 +45,11 @@ struct UnitType {
   bool (*readProperty)(void* unit, int32_t ownIndex, TypedValue& out);
 };
 
-// Adds the program's own unit types to the runtime's; the program's entry
-// point calls this before any window is loaded.
+// Makes unit types known to the frame (a type id already known keeps its first
+// registration); the program's entry point registers every type it uses
+// before any window is loaded.
 void RegisterUnitTypes(std::span<const UnitType* const> types);
-// The unit types the runtime knows, by id; null for an unknown type.
+// The registered unit type of that id; null for an unknown type.
 const UnitType* FindUnitType(uint32_t typeId);
 
 }  // namespace lizhi::rt

@@ -6,10 +6,10 @@
 
 #include "data/startup_window.h"
 #include "runtime/base/runtime_texts.h"
-#include "runtime/core_units/core_blocks.h"
 #include "runtime/frame/frame.h"
 #include "runtime/frame/unit_type.h"
 #include "runtime/frame/window_table.h"
+#include "runtime/template/unit_blocks.h"
 #include "support/fatal_trap.h"
 
 namespace lizhi {

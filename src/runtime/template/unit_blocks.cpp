@@ -1,4 +1,4 @@
-#include "runtime/core_units/core_blocks.h"
+#include "runtime/template/unit_blocks.h"
 
 #include "runtime/base/byte_stream.h"
 
