@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 #include "data/startup_window.h"
 #include "runtime/base/runtime_texts.h"
@@ -135,6 +136,26 @@ TEST_F(StartupWindow, MenuItemPropertiesFollowTheirFlags) {
 TEST_F(StartupWindow, PropertiesOfAWindowNotInTheTableAreFatal) {
   std::string box = test::FatalTextOf([] { rt::ReadUnitProperty(0x52010002, rt::kWindowUnitId, 0); });
   EXPECT_NE(box.find(rt::text::kPropertyWindowNotLoaded), std::string::npos);
+}
+
+// Reloading the table takes a live window with its old entry; the window's
+// last messages find no entry, and the window is built afresh from the new one.
+TEST(WindowTable, ReloadingTakesTheOldWindowWithIt) {
+  static std::array<rt::EventHandler, 22> handlers{};
+  handlers.fill(&Nothing);
+  handlers[0] = &OnCreated;
+  const int created = g_counts.created;
+  test::BuildStartupWindow(handlers);
+  HWND before = test::StartupWindowHandle();
+  ASSERT_TRUE(before);
+  const std::vector<uint8_t> bytes = data::StartupTemplateBytes();
+  ASSERT_TRUE(rt::LoadTemplate(bytes.data(), bytes.size()));
+  EXPECT_FALSE(IsWindow(before));
+  rt::LoadWindow(rt::kStartupWindowId);
+  ASSERT_TRUE(test::StartupWindowHandle());
+  SendMessageA(test::StartupWindowHandle(), WM_SETFOCUS, 0, 0);  // answered from the new entry
+  EXPECT_EQ(g_counts.created, created + 2);
+  test::DestroyStartupWindow();
 }
 
 TEST(DllCommand, ResolvesFromTheSystemLibrariesAndCachesPerIndex) {

@@ -1,8 +1,7 @@
-#include "runtime/core_units/core_library.h"
-
 #include <array>
 
 #include "runtime/common_dialog/common_dialog_unit.h"
+#include "runtime/core_units/core_library.h"
 #include "runtime/core_units/core_units.h"
 
 namespace lizhi::rt {

@@ -96,7 +96,7 @@ void RecordProgramPath() {
 
 bool AnyLiveWindow() {
   for (WindowEntry& e : Windows().entries()) {
-    if (e.window && IsWindow(static_cast<HWND>(e.window))) return true;
+    if (e.window() && IsWindow(static_cast<HWND>(e.window()))) return true;
   }
   return false;
 }
@@ -141,7 +141,7 @@ void RegisterExitRoutine(ExitRoutine routine) { Runtime().exitRoutine = routine;
 void LoadWindow(uint32_t windowId) {
   WindowEntry* entry = Windows().Find(windowId);
   if (!entry) FatalRuntimeError(text::kStartupWindowFailed);
-  HWND live = static_cast<HWND>(entry->window);
+  HWND live = static_cast<HWND>(entry->window());
   if (live && IsWindow(live)) {
     if (IsIconic(live)) {
       ShowWindow(live, SW_RESTORE);
@@ -237,8 +237,7 @@ void EndProgram(int32_t exitCode) {
   for (WindowEntry& e : Windows().entries()) {
     // The table's windows are the frame's own; each goes with its units. The
     // entry keeps its window until then: the window's last messages find it.
-    if (e.window && IsWindow(static_cast<HWND>(e.window))) win::Window(static_cast<HWND>(e.window)).reset();
-    e.window = nullptr;
+    if (e.form) e.form->Destroy();
   }
   if (ExitRoutine routine = state.exitRoutine) {
     state.exitRoutine = nullptr;

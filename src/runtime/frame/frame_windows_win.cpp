@@ -1,5 +1,7 @@
 #include "runtime/frame/frame_windows_win.h"
 
+#include <memory>
+
 #include "runtime/base/win_handles.h"
 #include "runtime/base/window_class_win.h"
 #include "runtime/frame/frame.h"
@@ -15,13 +17,6 @@ namespace {
 
 constexpr char kWindowClass[] = "LizhiWindow";
 constexpr UINT kReflectedClick = WM_APP;  // tells a button unit it was clicked
-
-WindowEntry* EntryOf(HWND window) {
-  for (WindowEntry& e : Windows().entries()) {
-    if (e.window == window) return &e;
-  }
-  return nullptr;
-}
 
 COLORREF Background(const WindowEntry& entry) {
   auto block = DecodeWindowBlock(entry.record.units[0].body.ownBlock);
@@ -61,55 +56,76 @@ void OnDestroy(HWND window) {
   if (bar) SetMenu(window, nullptr);
 }
 
-// The window's entry is found by its handle, not attached to the window: the
-// table may be loaded again while a window of the old one still lives.
-LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  WindowEntry* entry = EntryOf(window);
-  if (!entry) return DefWindowProcA(window, message, wParam, lParam);
-  switch (message) {
-    case WM_COMMAND:
-      OnCommand(*entry, wParam, lParam);
-      return 0;
-    case WM_ERASEBKGND:
-      OnEraseBackground(*entry, window, reinterpret_cast<HDC>(wParam));
-      return 1;
-    case WM_CTLCOLORSTATIC:
-      return reinterpret_cast<LRESULT>(OnLabelColour(*entry, reinterpret_cast<HDC>(wParam)));
-    case WM_SETFOCUS:
-      FireUnitEvent(entry->record.windowId, kWindowUnitId, kEventFocusGained);
-      return 0;
-    case WM_KILLFOCUS:
-      FireUnitEvent(entry->record.windowId, kWindowUnitId, kEventFocusLost);
-      return 0;
-    case WM_QUERYENDSESSION:
-      return TRUE;
-    case WM_ENDSESSION:
-      if (wParam) EndProgram(0);
-      return 0;
-    case WM_CLOSE:
-      // Closing the start-up window ends the program, as the end command does.
-      EndProgram(0);
-    case WM_DESTROY:
-      OnDestroy(window);
-      return 0;
-    case WM_NCDESTROY:
-      entry->window = nullptr;
-      entry->units.clear();
-      return 0;
-    default:
-      return DefWindowProcA(window, message, wParam, lParam);
-  }
-}
+// A template window, owned by its entry. It knows its entry by window id, not
+// by address: the table may be loaded again while a window of the old one
+// still lives, and then the old window finds no entry that owns it.
+class TemplateWindow final : public LiveWindow {
+ public:
+  explicit TemplateWindow(uint32_t windowId) : windowId_(windowId) {}
+  ~TemplateWindow() override { Destroy(); }
 
-void RegisterWindowClass() {
-  static const bool registered = win::RegisterClassNamed(kWindowClass, &WindowProc, CS_DBLCLKS, IDC_ARROW);
-  (void)registered;
-}
+  bool Create(DWORD exStyle, const char* caption, DWORD style, const UnitBody& body) {
+    if (!win::RegisterObjectClass<TemplateWindow>(kWindowClass, CS_DBLCLKS, IDC_ARROW)) return false;
+    CreateWindowExA(exStyle, kWindowClass, caption, style, body.left, body.top, body.width, body.height, nullptr,
+                    nullptr, GetModuleHandleA(nullptr), this);
+    return static_cast<bool>(window_);
+  }
+  void* handle() const override { return window_.get(); }
+  void Destroy() override { window_.reset(); }
+
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) window_.reset(window);
+    WindowEntry* entry = Entry();
+    if (message == WM_NCDESTROY) {
+      window_.release();
+      if (entry) entry->units.clear();
+      return DefWindowProcA(window, message, wParam, lParam);
+    }
+    if (!entry) return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
+      case WM_COMMAND:
+        OnCommand(*entry, wParam, lParam);
+        return 0;
+      case WM_ERASEBKGND:
+        OnEraseBackground(*entry, window, reinterpret_cast<HDC>(wParam));
+        return 1;
+      case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<LRESULT>(OnLabelColour(*entry, reinterpret_cast<HDC>(wParam)));
+      case WM_SETFOCUS:
+        FireUnitEvent(windowId_, kWindowUnitId, kEventFocusGained);
+        return 0;
+      case WM_KILLFOCUS:
+        FireUnitEvent(windowId_, kWindowUnitId, kEventFocusLost);
+        return 0;
+      case WM_QUERYENDSESSION:
+        return TRUE;
+      case WM_ENDSESSION:
+        if (wParam) EndProgram(0);
+        return 0;
+      case WM_CLOSE:
+        // Closing the start-up window ends the program, as the end command does.
+        EndProgram(0);
+      case WM_DESTROY:
+        OnDestroy(window);
+        return 0;
+      default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+  }
+
+ private:
+  WindowEntry* Entry() const {
+    WindowEntry* entry = Windows().Find(windowId_);
+    return entry && entry->form.get() == this ? entry : nullptr;
+  }
+
+  uint32_t windowId_;
+  win::Window window_;
+};
 
 }  // namespace
 
 HWND CreateTemplateWindow(WindowEntry& entry) {
-  RegisterWindowClass();
   const UnitRecord& self = entry.record.units[0];
   auto block = DecodeWindowBlock(self.body.ownBlock);
   if (!block) return nullptr;
@@ -124,19 +140,22 @@ HWND CreateTemplateWindow(WindowEntry& entry) {
   } else {
     style |= WS_OVERLAPPEDWINDOW;
   }
-  HWND window =
-      CreateWindowExA(exStyle, kWindowClass, block->caption.c_str(), style, self.body.left, self.body.top,
-                      self.body.width, self.body.height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  if (!window) return nullptr;
-  entry.window = window;
   entry.units.clear();
+  auto form = std::make_unique<TemplateWindow>(entry.record.windowId);
+  TemplateWindow* built = form.get();
+  entry.form = std::move(form);
+  if (!built->Create(exStyle, block->caption.c_str(), style, self.body)) {
+    entry.form.reset();
+    return nullptr;
+  }
+  HWND window = static_cast<HWND>(built->handle());
   RebuildMenuBar(window, entry.record);
   if (entry.alwaysOnTop) ApplyAlwaysOnTop(entry);
   return window;
 }
 
 void ShowTemplateWindow(WindowEntry& entry) {
-  HWND window = static_cast<HWND>(entry.window);
+  HWND window = static_cast<HWND>(entry.window());
   if (!window) return;
   if (!entry.shownOnce && Runtime().runMode != kRunModePlain) {
     entry.shownOnce = true;
@@ -153,7 +172,7 @@ void ShowTemplateWindow(WindowEntry& entry) {
 }
 
 void ApplyWindowState(WindowEntry& entry) {
-  HWND window = static_cast<HWND>(entry.window);
+  HWND window = static_cast<HWND>(entry.window());
   if (!window) return;
   const int screenW = GetSystemMetrics(SM_CXSCREEN);
   const int screenH = GetSystemMetrics(SM_CYSCREEN);
@@ -189,22 +208,22 @@ void ApplyWindowState(WindowEntry& entry) {
 }
 
 void ApplyAlwaysOnTop(WindowEntry& entry) {
-  HWND window = static_cast<HWND>(entry.window);
+  HWND window = static_cast<HWND>(entry.window());
   if (!window) return;
   const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
   SetWindowPos(window, entry.alwaysOnTop == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, flags);
   if (entry.alwaysOnTop == 1) return;
   for (WindowEntry& other : Windows().entries()) {
-    if (&other != &entry && other.window && other.alwaysOnTop == 1) {
-      SetWindowPos(static_cast<HWND>(other.window), HWND_TOPMOST, 0, 0, 0, 0, flags);
+    if (&other != &entry && other.window() && other.alwaysOnTop == 1) {
+      SetWindowPos(static_cast<HWND>(other.window()), HWND_TOPMOST, 0, 0, 0, 0, flags);
     }
   }
 }
 
 void PopupTemplateMenu(uint32_t windowId, uint32_t menuUnitId) {
   WindowEntry* entry = Windows().Find(windowId);
-  if (!entry || !entry->window) return;
-  PopupMenuRecord(static_cast<HWND>(entry->window), entry->record, menuUnitId);
+  if (!entry || !entry->window()) return;
+  PopupMenuRecord(static_cast<HWND>(entry->window()), entry->record, menuUnitId);
 }
 
 }  // namespace lizhi::rt

@@ -38,7 +38,7 @@ UnitRecord* RecordOf(WindowEntry& entry, uint32_t unitId) {
 }
 
 HWND LiveWindowOf(WindowEntry& entry, uint32_t unitId) {
-  if (unitId == kWindowUnitId || unitId == 0) return static_cast<HWND>(entry.window);
+  if (unitId == kWindowUnitId || unitId == 0) return static_cast<HWND>(entry.window());
   LiveUnit* live = entry.FindLive(unitId);
   if (!live || !live->object || !live->type->windowOf) return nullptr;
   return static_cast<HWND>(live->type->windowOf(live->object));
@@ -186,7 +186,7 @@ void WriteCommon(WindowEntry& entry, UnitRecord& unit, int32_t index, const Type
 
 LiveUnit& RequireLiveUnit(WindowEntry& entry, uint32_t unitId) {
   LiveUnit* live = entry.FindLive(unitId);
-  if (!entry.window || !live || !live->object) FatalRuntimeError(text::kWindowNotLoaded);
+  if (!entry.window() || !live || !live->object) FatalRuntimeError(text::kWindowNotLoaded);
   return *live;
 }
 
@@ -215,10 +215,10 @@ void WriteUnitProperty(uint32_t windowId, uint32_t unitId, int32_t index, const 
   if (unitId == 0) unitId = kWindowUnitId;
   UnitRecord* unit = RecordOf(entry, unitId);
   if (!unit) FatalRuntimeError(text::kUnitWindowMissing);
-  if (unit->isMenuItem()) return WriteMenuProperty(entry.window, entry.record, *unit, index, value);
+  if (unit->isMenuItem()) return WriteMenuProperty(entry.window(), entry.record, *unit, index, value);
   if (index < prop::kOwnBase) return WriteCommon(entry, *unit, index, value);
   if (unitId == kWindowUnitId) {
-    HWND window = static_cast<HWND>(entry.window);
+    HWND window = static_cast<HWND>(entry.window());
     if (index == prop::kWindowState) {
       entry.windowState = std::clamp(IntOf(value), int32_t{kWindowNormal}, int32_t{kWindowMaximised});
       // Applied at once only while visible; otherwise at the first showing.

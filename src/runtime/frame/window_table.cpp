@@ -37,6 +37,9 @@ LiveUnit* WindowEntry::FindLive(uint32_t unitId) {
 }
 
 void WindowTable::Reset(const WindowTemplate& tmpl) {
+  // The old windows go with their entries, after the new table is in place:
+  // their last messages then look up the new table and find no owner there.
+  std::vector<WindowEntry> old = std::move(entries_);
   entries_.clear();
   for (const WindowRecord& record : tmpl.windows) {
     WindowEntry entry;

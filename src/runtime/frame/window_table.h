@@ -5,6 +5,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -20,15 +21,27 @@ struct LiveUnit {
   void* object = nullptr;  // from the type's Create entry; null once destroyed
 };
 
+// A window built from the template, owned by its entry: the window goes when
+// its owner goes, and the owner forgets its handle when the window is gone.
+class LiveWindow {
+ public:
+  virtual ~LiveWindow() = default;
+  virtual void* handle() const = 0;  // the HWND, or null once destroyed
+  // Destroys the window with its units; its last messages still find the entry.
+  virtual void Destroy() = 0;
+};
+
 struct WindowEntry {
   WindowRecord record;
-  void* window = nullptr;  // the live HWND, or null
+  std::unique_ptr<LiveWindow> form;  // null until the window is built
   std::vector<LiveUnit> units;
   bool shownOnce = false;  // a hidden-created window's first showing is special
   int32_t windowState = 0;
   int32_t alwaysOnTop = 0;
 
   LiveUnit* FindLive(uint32_t unitId);
+  // The live HWND, or null.
+  void* window() const { return form ? form->handle() : nullptr; }
 };
 
 class WindowTable {
