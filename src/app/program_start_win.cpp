@@ -17,7 +17,7 @@ void StartProgram(int32_t runMode) {
   info.windowTemplate = kTemplate.data();
   info.windowTemplateSize = kTemplate.size();
   rt::InitialiseRuntime(info);
-  RegisterAllUnitTypes();
+  RegisterSupportLibraries();
   StartCore();
   rt::SetEventHandlers(Handlers());
   rt::LoadWindow(rt::kStartupWindowId);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "runtime/core_units/core_library.h"
+#include "system/shell_library.h"
 #include "units/agent/agent_unit.h"
 #include "units/tip/tip_unit.h"
 #include "units/tray/tray_icon_unit.h"
@@ -15,9 +16,10 @@ std::span<const rt::UnitType* const> ProgramUnitTypes() {
   return kTypes;
 }
 
-void RegisterAllUnitTypes() {
+void RegisterSupportLibraries() {
   rt::RegisterUnitTypes(rt::CoreUnitTypes());
   rt::RegisterUnitTypes(ProgramUnitTypes());
+  sys::RegisterShellLibrary();
 }
 
 }  // namespace lizhi::app

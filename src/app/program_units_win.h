@@ -7,6 +7,7 @@
 
 namespace lizhi::app {
 std::span<const rt::UnitType* const> ProgramUnitTypes();
-// Registers the core library's unit types, then the program's own.
-void RegisterAllUnitTypes();
+// Registers the core library's unit types, then the program's own, and the
+// shell library's commands.
+void RegisterSupportLibraries();
 }  // namespace lizhi::app

@@ -20,6 +20,7 @@
 #include "runtime/commands/random.h"
 #include "runtime/common_dialog/open_common_dialog.h"
 #include "runtime/frame/frame.h"
+#include "runtime/frame/library_calls.h"
 #include "runtime/frame/unit_type.h"
 #include "runtime/input_box/input_box.h"
 #include "units/tip/tip_unit.h"
@@ -104,7 +105,10 @@ void RuntimeHost::PresentAtActiveWindow(std::string_view previous, std::string_v
   presenters::PresentAtActiveWindow(previous, line);
 }
 void RuntimeHost::ShowTipAt(int32_t x, int32_t y, std::string_view line) {
-  tip::ShowTipAt(kWindow, data::kTipUnit, x, y, line, -1);
+  // No icon; the keep-auto-hide argument left out.
+  const std::string text(line);
+  rt::CallUnitMethod(kWindow, data::kTipUnit, rt::kUnitTypeTip, tip::kMethodShowTipAt,
+                     {rt::MakeInt(x), rt::MakeInt(y), rt::MakeTextValue(text.c_str()), rt::MakeInt(-1)});
 }
 void RuntimeHost::HideTip() { HideTipOf(kWindow, data::kTipUnit); }
 RuntimeHost::RuntimeHost() { presenters::UseAgentUnit({kWindow, data::kAgentUnit}); }

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "app/shell_actions.h"
+#include "runtime/frame/library_calls.h"
 #include "system/autostart.h"
+#include "system/shell_library.h"
 
 namespace lizhi::app::shell_actions {
 
@@ -24,10 +26,17 @@ bool TypeHasEditVerb(const std::string& path) {
 }  // namespace
 
 bool SetAutoStart(std::string_view name, std::string_view path) {
-  return sys::SetAutoStart(name, path, kRegistryValue);
+  const std::string n(name), p(path);
+  const rt::TypedValue args[] = {rt::MakeTextValue(n.c_str()), rt::MakeTextValue(p.c_str()),
+                                 rt::MakeInt(kRegistryValue)};
+  return rt::CallLibraryCommand(rt::LibraryOwner(sys::kShellLibrary), sys::kCommandSetAutoStart, 3, args).low != 0;
 }
 
-bool RemoveAutoStart(std::string_view name) { return sys::RemoveAutoStart(name); }
+bool RemoveAutoStart(std::string_view name) {
+  const std::string n(name);
+  const rt::TypedValue args[] = {rt::MakeTextValue(n.c_str())};
+  return rt::CallLibraryCommand(rt::LibraryOwner(sys::kShellLibrary), sys::kCommandRemoveAutoStart, 1, args).low != 0;
+}
 
 void EditFile(std::string_view path) {
   sys::ExecuteFileRequest request;

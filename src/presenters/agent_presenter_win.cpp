@@ -2,6 +2,7 @@
 // primary screen, and our own character where the server has none to show.
 #include <windows.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -11,6 +12,7 @@
 #include "runtime/base/monitor_dpi_win.h"
 #include "runtime/base/runtime_state.h"
 #include "runtime/frame/frame.h"
+#include "runtime/frame/library_calls.h"
 #include "units/agent/agent_block.h"
 #include "units/agent/agent_unit.h"
 
@@ -29,23 +31,34 @@ void OwnDoubleClick(void*, int32_t keys, int32_t x, int32_t y) {
   agent::FireMouseEvent(g_agent.windowId, g_agent.unitId, agent::kEventDblClick, keys, x, y);
 }
 
+// A command of the agent unit through the frame.
+rt::TypedValue Call(agent::AgentMethod method, std::initializer_list<rt::TypedValue> args = {}) {
+  return rt::CallUnitMethod(g_agent.windowId, g_agent.unitId, rt::kUnitTypeAgent, method, args);
+}
+
 class ProgramStage final : public AgentStage {
  public:
   void SetCharacterSize(int32_t width, int32_t height) override {
     rt::WriteUnitProperty(g_agent.windowId, g_agent.unitId, agent::kCharacterWidth, rt::MakeInt(width));
     rt::WriteUnitProperty(g_agent.windowId, g_agent.unitId, agent::kCharacterHeight, rt::MakeInt(height));
   }
-  bool Load(std::string_view path) override { return agent::Load(g_agent.windowId, g_agent.unitId, path); }
-  void MoveTo(int32_t x, int32_t y, int32_t speed) override {
-    agent::MoveTo(g_agent.windowId, g_agent.unitId, x, y, speed);
+  bool Load(std::string_view path) override {
+    const std::string text(path);
+    return rt::IntOf(Call(agent::kMethodLoad, {rt::MakeTextValue(text.c_str())})) != 0;
   }
-  void Show() override { agent::Show(g_agent.windowId, g_agent.unitId); }
-  void Hide() override { agent::Hide(g_agent.windowId, g_agent.unitId); }
+  void MoveTo(int32_t x, int32_t y, int32_t speed) override {
+    Call(agent::kMethodMoveTo, {rt::MakeInt(x), rt::MakeInt(y), rt::MakeInt(speed)});
+  }
+  void Show() override { Call(agent::kMethodShow); }
+  void Hide() override { Call(agent::kMethodHide); }
   void Speak(std::string_view line) override {
     const std::string text(line);
-    agent::Speak(g_agent.windowId, g_agent.unitId, rt::MakeTextValue(text.c_str()));
+    Call(agent::kMethodSpeak, {rt::MakeTextValue(text.c_str())});
   }
-  void Play(std::string_view animation) override { agent::Play(g_agent.windowId, g_agent.unitId, animation); }
+  void Play(std::string_view animation) override {
+    const std::string name(animation);
+    Call(agent::kMethodPlay, {rt::MakeTextValue(name.c_str())});
+  }
   int32_t ScreenWidth() override { return GetSystemMetrics(SM_CXSCREEN); }
   int32_t ScreenHeight() override { return GetSystemMetrics(SM_CYSCREEN); }
   std::string ProgramDirectory() override { return rt::Runtime().programDirectory; }

@@ -34,7 +34,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
   info.windowTemplate = bytes.data();
   info.windowTemplateSize = bytes.size();
   rt::InitialiseRuntime(info);
-  app::RegisterAllUnitTypes();
+  app::RegisterSupportLibraries();
   rt::RegisterExitRoutine(&ExitRoutine);
   rt::SetEventHandlers(handlers);
   rt::LoadWindow(rt::kStartupWindowId);

@@ -26,7 +26,7 @@ inline void BuildStartupWindow(std::span<const rt::EventHandler> handlers) {
   info.windowTemplate = bytes.data();
   info.windowTemplateSize = bytes.size();
   rt::InitialiseRuntime(info);
-  app::RegisterAllUnitTypes();
+  app::RegisterSupportLibraries();
   rt::SetEventHandlers(handlers);
   rt::LoadWindow(rt::kStartupWindowId);
 }

@@ -32,6 +32,10 @@ struct TypedValue {
 };
 static_assert(sizeof(TypedValue) == 12);
 
+// A command in the calling form: a result record to fill, the argument count
+// and the arguments.
+using CommandFn = void (*)(TypedValue& result, int32_t argCount, const TypedValue* args);
+
 constexpr uint32_t BaseType(uint32_t type) { return type & ~kByRefFlag; }
 constexpr bool IsByRef(const TypedValue& v) { return (v.type & kByRefFlag) != 0; }
 constexpr bool IsGiven(const TypedValue& v) { return v.type != kTypeNone; }

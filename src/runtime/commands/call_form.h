@@ -9,8 +9,6 @@
 
 namespace lizhi::rt {
 
-using CommandFn = void (*)(TypedValue& result, int32_t argCount, const TypedValue* args);
-
 class CommandArgs {
  public:
   CommandArgs(int32_t count, const TypedValue* values) : count_(values ? count : 0), values_(values) {}

@@ -28,6 +28,15 @@ struct UnitCreateParams {
   intptr_t extra = 0;
 };
 
+// A unit method in the runtime commands' calling form; the first argument is
+// the unit itself, the method's own arguments follow it.
+using UnitMethodFn = void (*)(void* unit, TypedValue& result, int32_t argCount, const TypedValue* args);
+struct UnitMethod {
+  const char* name;
+  uint32_t resultType;  // a call on no such unit answers false or 0 of this type
+  UnitMethodFn run;
+};
+
 struct UnitType {
   uint32_t typeId;
   const char* name;
@@ -43,6 +52,8 @@ struct UnitType {
   // Entry 6: reads own property `ownIndex`; texts and byte arrays come back as
   // fresh runtime copies. False when the type does not answer.
   bool (*readProperty)(void* unit, int32_t ownIndex, TypedValue& out);
+  // The type's methods, by method index.
+  std::span<const UnitMethod> methods{};
 };
 
 // Makes unit types known to the frame (a type id already known keeps its first

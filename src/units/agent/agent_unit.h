@@ -15,7 +15,18 @@ namespace lizhi::agent {
 
 const rt::UnitType& AgentUnitType();
 
-// The commands of the unit (window id, unit id). Request ids come back as the
+// The unit's commands by method index, for the frame's calling form (the
+// unit first, then the arguments below).
+enum AgentMethod : int32_t {
+  kMethodLoad = 0,
+  kMethodShow = 1,
+  kMethodHide = 2,
+  kMethodSpeak = 3,
+  kMethodPlay = 4,
+  kMethodMoveTo = 5,
+};
+
+// The commands of the unit (window id, unit id), found among the live units. Request ids come back as the
 // server gives them; 0 when there is no such unit or no character.
 bool Load(uint32_t windowId, uint32_t unitId, std::optional<std::string_view> path);
 int32_t Show(uint32_t windowId, uint32_t unitId);

@@ -10,6 +10,7 @@
 
 #include "runtime/base/memory.h"
 #include "runtime/base/win_handles.h"
+#include "runtime/commands/call_form.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/frame/unit_windows_win.h"
 #include "units/agent/agent_block.h"
@@ -52,11 +53,6 @@ AgentUnit* FindUnit(uint32_t windowId, uint32_t unitId) {
 }
 
 AgentUnit* Unit(void* unit) { return static_cast<AgentUnit*>(unit); }
-
-IAgentCharacterEx* CharacterOf(uint32_t windowId, uint32_t unitId) {
-  AgentUnit* u = FindUnit(windowId, unitId);
-  return u ? u->character.get() : nullptr;
-}
 
 void FireEvent(uint32_t windowId, uint32_t unitId, int32_t index, int32_t argCount, const int32_t* args) {
   rt::EventRecord event;
@@ -278,10 +274,7 @@ int32_t RequestOf(Call call) {
   return SUCCEEDED(call(&request)) ? request : 0;
 }
 
-}  // namespace
-
-bool Load(uint32_t windowId, uint32_t unitId, std::optional<std::string_view> path) {
-  AgentUnit* u = FindUnit(windowId, unitId);
+bool LoadOn(AgentUnit* u, std::optional<std::string_view> path) {
   if (!u || !u->server) return false;
   VARIANT key;
   VariantInit(&key);
@@ -309,18 +302,20 @@ bool Load(uint32_t windowId, uint32_t unitId, std::optional<std::string_view> pa
   return true;
 }
 
-int32_t Show(uint32_t windowId, uint32_t unitId) {
-  IAgentCharacterEx* c = CharacterOf(windowId, unitId);
+IAgentCharacterEx* CharacterOf(AgentUnit* u) { return u ? u->character.get() : nullptr; }
+
+int32_t ShowOn(AgentUnit* u) {
+  IAgentCharacterEx* c = CharacterOf(u);
   return c ? RequestOf([&](__LONG32* r) { return c->Show(0, r); }) : 0;
 }
 
-int32_t Hide(uint32_t windowId, uint32_t unitId) {
-  IAgentCharacterEx* c = CharacterOf(windowId, unitId);
+int32_t HideOn(AgentUnit* u) {
+  IAgentCharacterEx* c = CharacterOf(u);
   return c ? RequestOf([&](__LONG32* r) { return c->Hide(0, r); }) : 0;
 }
 
-int32_t Speak(uint32_t windowId, uint32_t unitId, const rt::TypedValue& text, std::optional<std::string_view> url) {
-  IAgentCharacterEx* c = CharacterOf(windowId, unitId);
+int32_t SpeakOn(AgentUnit* u, const rt::TypedValue& text, std::optional<std::string_view> url) {
+  IAgentCharacterEx* c = CharacterOf(u);
   if (!c) return 0;
   std::wstring words;
   if (rt::BaseType(text.type) == rt::kTypeBytes) {
@@ -340,16 +335,66 @@ int32_t Speak(uint32_t windowId, uint32_t unitId, const rt::TypedValue& text, st
   return RequestOf([&](__LONG32* r) { return c->Speak(spoken.get(), link.get(), r); });
 }
 
-int32_t Play(uint32_t windowId, uint32_t unitId, std::string_view animation) {
-  IAgentCharacterEx* c = CharacterOf(windowId, unitId);
+int32_t PlayOn(AgentUnit* u, std::string_view animation) {
+  IAgentCharacterEx* c = CharacterOf(u);
   if (!c) return 0;
   win::Bstr name(WideFromLocal(animation));
   return RequestOf([&](__LONG32* r) { return c->Play(name.get(), r); });
 }
 
-int32_t MoveTo(uint32_t windowId, uint32_t unitId, int32_t x, int32_t y, int32_t speed) {
-  IAgentCharacterEx* c = CharacterOf(windowId, unitId);
+int32_t MoveToOn(AgentUnit* u, int32_t x, int32_t y, int32_t speed) {
+  IAgentCharacterEx* c = CharacterOf(u);
   return c ? RequestOf([&](__LONG32* r) { return c->MoveTo(CutTo16(x), CutTo16(y), speed, r); }) : 0;
+}
+
+// The commands in the frame's calling form; argument 0 is the unit.
+std::optional<std::string_view> OptionalText(const rt::CommandArgs& a, int32_t i) {
+  if (!a.Given(i)) return std::nullopt;
+  return a.Text(i);
+}
+void LoadMethod(void* unit, rt::TypedValue& result, int32_t argCount, const rt::TypedValue* args) {
+  rt::SetLogical(result, LoadOn(Unit(unit), OptionalText(rt::CommandArgs(argCount, args), 1)));
+}
+void ShowMethod(void* unit, rt::TypedValue& result, int32_t, const rt::TypedValue*) {
+  rt::SetInt(result, ShowOn(Unit(unit)));
+}
+void HideMethod(void* unit, rt::TypedValue& result, int32_t, const rt::TypedValue*) {
+  rt::SetInt(result, HideOn(Unit(unit)));
+}
+void SpeakMethod(void* unit, rt::TypedValue& result, int32_t argCount, const rt::TypedValue* args) {
+  const rt::CommandArgs a(argCount, args);
+  rt::SetInt(result, SpeakOn(Unit(unit), a[1], OptionalText(a, 2)));
+}
+void PlayMethod(void* unit, rt::TypedValue& result, int32_t argCount, const rt::TypedValue* args) {
+  rt::SetInt(result, PlayOn(Unit(unit), rt::CommandArgs(argCount, args).Text(1)));
+}
+void MoveToMethod(void* unit, rt::TypedValue& result, int32_t argCount, const rt::TypedValue* args) {
+  const rt::CommandArgs a(argCount, args);
+  rt::SetInt(result, MoveToOn(Unit(unit), a.Int(1), a.Int(2), a.Int(3)));
+}
+
+constexpr rt::UnitMethod kMethods[] = {
+    {"Load", rt::kTypeLogical, &LoadMethod}, {"Show", rt::kTypeInt, &ShowMethod},
+    {"Hide", rt::kTypeInt, &HideMethod},     {"Speak", rt::kTypeInt, &SpeakMethod},
+    {"Play", rt::kTypeInt, &PlayMethod},     {"MoveTo", rt::kTypeInt, &MoveToMethod},
+};
+static_assert(kMethods[kMethodLoad].run == &LoadMethod && kMethods[kMethodMoveTo].run == &MoveToMethod);
+
+}  // namespace
+
+bool Load(uint32_t windowId, uint32_t unitId, std::optional<std::string_view> path) {
+  return LoadOn(FindUnit(windowId, unitId), path);
+}
+int32_t Show(uint32_t windowId, uint32_t unitId) { return ShowOn(FindUnit(windowId, unitId)); }
+int32_t Hide(uint32_t windowId, uint32_t unitId) { return HideOn(FindUnit(windowId, unitId)); }
+int32_t Speak(uint32_t windowId, uint32_t unitId, const rt::TypedValue& text, std::optional<std::string_view> url) {
+  return SpeakOn(FindUnit(windowId, unitId), text, url);
+}
+int32_t Play(uint32_t windowId, uint32_t unitId, std::string_view animation) {
+  return PlayOn(FindUnit(windowId, unitId), animation);
+}
+int32_t MoveTo(uint32_t windowId, uint32_t unitId, int32_t x, int32_t y, int32_t speed) {
+  return MoveToOn(FindUnit(windowId, unitId), x, y, speed);
 }
 
 void FireMouseEvent(uint32_t windowId, uint32_t unitId, int32_t index, int32_t keys, int32_t x, int32_t y) {
@@ -362,7 +407,7 @@ bool HasServer(uint32_t windowId, uint32_t unitId) {
   return u && u->server;
 }
 
-bool HasCharacter(uint32_t windowId, uint32_t unitId) { return CharacterOf(windowId, unitId) != nullptr; }
+bool HasCharacter(uint32_t windowId, uint32_t unitId) { return CharacterOf(FindUnit(windowId, unitId)) != nullptr; }
 
 AgentUnitHooks& AgentHooks() {
   static AgentUnitHooks hooks{&rt::UnitHostCallback};
@@ -370,8 +415,8 @@ AgentUnitHooks& AgentHooks() {
 }
 
 const rt::UnitType& AgentUnitType() {
-  static const rt::UnitType type{rt::kUnitTypeAgent, "AgentUnit",      rt::kTypeFiresEvents, &Create,
-                                 &WindowOf,          &PropertyWritten, &SaveBlock,           &ReadProperty};
+  static const rt::UnitType type{rt::kUnitTypeAgent, "AgentUnit", rt::kTypeFiresEvents, &Create, &WindowOf,
+                                 &PropertyWritten,   &SaveBlock,  &ReadProperty,        kMethods};
   return type;
 }
 

@@ -15,6 +15,7 @@
 
 #include "runtime/base/memory.h"
 #include "runtime/base/win_handles.h"
+#include "runtime/commands/call_form.h"
 #include "runtime/frame/unit_host.h"
 #include "runtime/frame/unit_windows_win.h"
 #include "units/tip/rich_text/default_style_sheet.h"
@@ -290,23 +291,36 @@ std::string WithIcon(HICON icon, std::string_view text) {
   return out;
 }
 
+bool ShowOn(TipUnit& u, int32_t x, int32_t y, std::string_view text, int32_t iconIndex, int32_t keepAutoHide) {
+  if (!u.engine) return true;
+  std::string shown(text);
+  if (iconIndex >= 0 && u.tipIcons) {
+    if (HICON icon = ImageList_GetIcon(u.tipIcons.get(), iconIndex, ILD_NORMAL)) {
+      shown = WithIcon(icon, text);
+      u.shownIcon.reset(icon);
+    }
+  }
+  u.keepAutoHide = keepAutoHide;
+  u.engine->ShowAt(x, y, shown, u.keepAutoHide != 0);
+  return true;
+}
+
+// ShowTipAt(unit, x, y, text, icon index, keep-auto-hide?) -> logical.
+void ShowTipAtMethod(void* unit, rt::TypedValue& result, int32_t argCount, const rt::TypedValue* args) {
+  const rt::CommandArgs a(argCount, args);
+  const int32_t keep = a.count() >= 6 ? a.Int(5) : 0;
+  rt::SetLogical(result, ShowOn(*Unit(unit), a.Int(1), a.Int(2), a.Text(3), a.Int(4, -1), keep));
+}
+
+constexpr rt::UnitMethod kMethods[] = {{"ShowTipAt", rt::kTypeLogical, &ShowTipAtMethod}};
+static_assert(kMethods[kMethodShowTipAt].run == &ShowTipAtMethod);
+
 }  // namespace
 
 bool ShowTipAt(uint32_t windowId, uint32_t unitId, int32_t x, int32_t y, std::string_view text, int32_t iconIndex,
                std::optional<int32_t> keepAutoHide) {
   TipUnit* u = FindUnit(windowId, unitId);
-  if (!u) return false;
-  if (!u->engine) return true;
-  std::string shown(text);
-  if (iconIndex >= 0 && u->tipIcons) {
-    if (HICON icon = ImageList_GetIcon(u->tipIcons.get(), iconIndex, ILD_NORMAL)) {
-      shown = WithIcon(icon, text);
-      u->shownIcon.reset(icon);
-    }
-  }
-  u->keepAutoHide = keepAutoHide.value_or(0);
-  u->engine->ShowAt(x, y, shown, u->keepAutoHide != 0);
-  return true;
+  return u && ShowOn(*u, x, y, text, iconIndex, keepAutoHide.value_or(0));
 }
 
 void* TipEngineOf(uint32_t windowId, uint32_t unitId) {
@@ -322,9 +336,8 @@ TipUnitHooks& TipHooks() {
 }
 
 const rt::UnitType& TipUnitType() {
-  static const rt::UnitType type{rt::kUnitTypeTip, "Q_tip",      rt::kTypeFiresEventsToo,
-                                 &Create,          &WindowOf,    &PropertyWritten,
-                                 &SaveBlock,       &ReadProperty};
+  static const rt::UnitType type{rt::kUnitTypeTip, "Q_tip",    rt::kTypeFiresEventsToo, &Create, &WindowOf,
+                                 &PropertyWritten, &SaveBlock, &ReadProperty,           kMethods};
   return type;
 }
 
