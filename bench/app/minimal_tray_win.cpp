@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "runtime/base/win_handles.h"
+
 namespace {
 
 constexpr char kWindowClass[] = "LizhiMinimalTray";
@@ -22,7 +24,7 @@ NOTIFYICONDATAA IconRecord(HWND window) {
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CLOSE:
-      DestroyWindow(window);
+      lizhi::win::Window(window).reset();
       return 0;
     case WM_DESTROY: {
       NOTIFYICONDATAA record = IconRecord(window);

@@ -17,6 +17,7 @@
 #include "data/startup_window.h"
 #include "presenters/painter.h"
 #include "presenters/painter_target_win.h"
+#include "runtime/base/win_handles.h"
 #include "runtime/frame/frame.h"
 
 namespace lizhi::bench {
@@ -69,9 +70,8 @@ std::string TickBreakdown(int runs) {
        }},
       {"background sample (screen DC, GetPixel)",
        [] {
-         HDC screen = GetDC(nullptr);
-         (void)GetPixel(screen, 400, 130);
-         ReleaseDC(nullptr, screen);
+         win::WindowDc screen(nullptr);
+         (void)GetPixel(screen.get(), 400, 130);
        }},
       {"painting (erase and line, a font each)",
        [] {

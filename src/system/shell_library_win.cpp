@@ -1,7 +1,6 @@
-#include "system/shell_library.h"
-
 #include "runtime/frame/library_calls.h"
 #include "system/autostart.h"
+#include "system/shell_library.h"
 
 namespace lizhi::sys {
 

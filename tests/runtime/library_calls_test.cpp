@@ -1,11 +1,11 @@
 // The frame's one calling form for library commands and unit methods, on a
 // window table read from the start-up template with a stand-in unit type.
-#include <gtest/gtest.h>
+#include "runtime/frame/library_calls.h"
 
+#include <gtest/gtest.h>
 
 #include "data/startup_window.h"
 #include "runtime/frame/frame.h"
-#include "runtime/frame/library_calls.h"
 #include "runtime/frame/unit_type.h"
 #include "runtime/frame/window_table.h"
 
@@ -60,8 +60,8 @@ TEST(LibraryCalls, ReachOnlyALiveUnitOfTheirTypeAndAnswerFalseOrZeroOtherwise) {
   const Case cases[] = {
       {"the unit", kStandInType, 0, own, rt::MakeInt(20), true},
       {"another method", kStandInType, 1, own, rt::MakeInt(20), true},
-      {"no such unit", kStandInType, 0, rt::UnitValue(rt::kStartupWindowId, kUnit + 9, kStandInType),
-       rt::MakeInt(0), false},
+      {"no such unit", kStandInType, 0, rt::UnitValue(rt::kStartupWindowId, kUnit + 9, kStandInType), rt::MakeInt(0),
+       false},
       {"a unit without its object", kStandInType, 1, rt::UnitValue(rt::kStartupWindowId, kUnit + 1, kStandInType),
        rt::MakeLogical(false), false},
       {"no such window", kStandInType, 0, rt::UnitValue(0x52019999, kUnit, kStandInType), rt::MakeInt(0), false},
@@ -88,8 +88,9 @@ TEST(LibraryCalls, ReachOnlyALiveUnitOfTheirTypeAndAnswerFalseOrZeroOtherwise) {
 
   // The unit goes first, its own arguments after it.
   g_seen = {};
-  EXPECT_EQ(rt::IntOf(rt::CallUnitMethod(rt::kStartupWindowId, kUnit, kStandInType, 0, {rt::MakeInt(1), rt::MakeInt(5)})),
-            30);
+  EXPECT_EQ(
+      rt::IntOf(rt::CallUnitMethod(rt::kStartupWindowId, kUnit, kStandInType, 0, {rt::MakeInt(1), rt::MakeInt(5)})),
+      30);
   EXPECT_EQ(g_seen.unit, &g_object);
   EXPECT_EQ(g_seen.firstType, kStandInType);
   EXPECT_EQ(g_seen.lastInt, 5);

@@ -61,8 +61,9 @@ HWND FileNameField(HWND dialog) {
 
 bool ChooseFile(HWND dialog, const std::string& path) {
   // The dialog fills its file name field while it starts: a name typed before
-  // that would be replaced by the program's own. So the name is typed until
-  // the field holds it on a dialog that shows.
+  // that would be replaced by the program's own, and on a loaded machine that
+  // may come late. So the name is typed until the field still holds it a
+  // moment later on a dialog that shows.
   HWND field = nullptr;
   const bool typed = WaitUntil(
       [&] {
@@ -71,6 +72,8 @@ bool ChooseFile(HWND dialog, const std::string& path) {
         SendMessageTimeoutA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_ABORTIFHUNG,
                             kReplyLimitMs, &ignored);
         PumpFor(50);
+        if (TextOfWindow(field) != path) return false;
+        PumpFor(250);
         return TextOfWindow(field) == path;
       },
       5000);
