@@ -1,6 +1,8 @@
 #include "app/settings/settings.h"
 
+#include <chrono>
 #include <optional>
+#include <thread>
 
 #include "app/settings/ini_editor.h"
 #include "runtime/base/runtime_state.h"
@@ -40,25 +42,41 @@ std::string ReadSetting(const SettingKey& key) { return ReadSetting(key.name, ke
 
 namespace {
 
-// Sets the key, or takes it out when `value` is nothing.
-void EditSetting(std::string_view key, const std::optional<std::string_view>& value) {
-  std::string path = SettingsPath();
+enum class Edit { kDone, kTryAgain };
+
+// One attempt to set the key, or to take it out when `value` is nothing.
+Edit TryEdit(const std::string& path, std::string_view key, const std::optional<std::string_view>& value) {
   rt::FileContents old;
-  // A file that exists but cannot be read is left alone rather than replaced.
+  // A file that exists but cannot be read is left alone rather than replaced;
+  // with no file yet, setting a key makes one.
   if (!rt::ReadWholeFile(path.c_str(), 0, rt::AllocationFailure::kResult, old)) {
-    if (rt::FileExists(path.c_str()) || !value) return;
+    if (rt::FileExists(path.c_str())) return Edit::kTryAgain;
+    if (!value) return Edit::kDone;
   }
   std::string_view oldText(reinterpret_cast<const char*>(old.data()), old.data() ? old.size : 0);
   if (HasByteOrderMark(oldText)) {
     // A Unicode file: only the platform knows how to put a GBK value into it.
     std::string k(key), v(value.value_or(""));
     rt::WriteIniItem(path.c_str(), kSection, k.c_str(), value ? v.c_str() : nullptr);
-    return;
+    return Edit::kDone;
   }
   std::string text = value ? SetIniValue(oldText, kSection, key, *value) : RemoveIniValue(oldText, kSection, key);
-  if (!value && text.size() == oldText.size()) return;  // nothing to take out
+  if (!value && text.size() == oldText.size()) return Edit::kDone;  // nothing to take out
   std::span<const uint8_t> piece(reinterpret_cast<const uint8_t*>(text.data()), text.size());
-  rt::ReplaceFileContents(path.c_str(), {&piece, 1});
+  return rt::ReplaceFileContents(path.c_str(), {&piece, 1}) ? Edit::kDone : Edit::kTryAgain;
+}
+
+// Another program (a virus scanner, a backup, an editor reading the file) may
+// hold setup.ini for a moment, and replacing it then fails: the choice is
+// tried again for a short while rather than lost.
+constexpr int kEditAttempts = 10;
+constexpr auto kEditPause = std::chrono::milliseconds(20);
+
+void EditSetting(std::string_view key, const std::optional<std::string_view>& value) {
+  const std::string path = SettingsPath();
+  for (int attempt = 1; TryEdit(path, key, value) == Edit::kTryAgain && attempt < kEditAttempts; ++attempt) {
+    std::this_thread::sleep_for(kEditPause);
+  }
 }
 
 }  // namespace

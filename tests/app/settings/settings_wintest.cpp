@@ -4,10 +4,12 @@
 
 #include <cctype>
 #include <string>
+#include <thread>
 
 #include "app/settings/program_directory.h"
 #include "app/settings/settings.h"
 #include "app/settings/stored_path.h"
+#include "runtime/base/win_handles.h"
 #include "runtime/commands/files.h"
 
 namespace lizhi {
@@ -84,6 +86,24 @@ TEST(SettingsWin, QuickSuccessiveWritesAreAllSeen) {
     app::WriteSetting("time", value);
     ASSERT_EQ(app::ReadSetting(app::kTimeKey), value);
   }
+}
+
+TEST(SettingsWin, AChoiceMadeWhileAnotherProgramReadsTheFileIsStoredWhenItLetsGo) {
+  test::TempProgramDirectory dir;
+  app::WriteSetting("show", "mouse");
+  // Opened as the platform's INI reader opens it: no sharing for delete, so the
+  // new file cannot take the old one's place meanwhile.
+  win::Handle reader(CreateFileA(app::SettingsPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  ASSERT_TRUE(reader);
+  std::thread letGo([&] {
+    Sleep(60);
+    reader.reset();
+  });
+  app::WriteSetting("MP3", "\\mp3\\song.mp3");
+  letGo.join();
+  EXPECT_EQ(app::ReadSetting(app::kMp3Key), "\\mp3\\song.mp3");
+  EXPECT_EQ(app::ReadSetting(app::kShowKey), "mouse");
 }
 
 TEST(SettingsWin, AHardLinkedFileKeepsItsOtherName) {
